@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// The folders every part of the suite works in. One instance is made at start-up and handed
+// to whatever needs a folder, so tests can point the whole suite at a temporary tree.
+class Paths {
+public:
+    // dataHome: the root under which the data folder lives (the XDG data home).
+    // programFolder: the folder of the running program. tempFolder keeps a trailing "/".
+    Paths(QString dataHome, QString programFolder, QString tempFolder);
+
+    // Paths of the running program: XDG data home, application folder, system temp folder.
+    static Paths fromEnvironment();
+
+    QString dataHome() const { return m_dataHome; }
+    QString dataFolder() const;   // <data home>/Lumenfold
+    QString systemFolder() const; // <data home>/Lumenfold/system
+    QString tempFolder() const { return m_tempFolder; }
+    QString programFolder() const { return m_programFolder; }
+
+    // folder + "/" + name, the one way paths are built.
+    static QString join(const QString &folder, const QString &name);
+
+    // Creates the data and system folders when missing; an existing folder is fine.
+    void createFolders() const;
+
+private:
+    QString m_dataHome;
+    QString m_programFolder;
+    QString m_tempFolder;
+};
