@@ -1,5 +1,8 @@
 #include "platform/WordListFile.h"
 
+#include "platform/ConnectionString.h"
+#include "platform/Database.h"
+
 #include <QFile>
 
 namespace WordListFile {
@@ -15,6 +18,34 @@ int readHeaderByte(const QString &path) {
     char byte = 0;
     if (!file.open(QIODevice::ReadOnly) || !file.seek(1) || file.read(&byte, 1) != 1) return -1;
     return static_cast<unsigned char>(byte);
+}
+
+} // namespace WordListFile
+
+namespace WordListFile {
+
+bool create(const QString &path, const std::vector<WordRow> &rows) {
+    const QString building = path + ".building";
+    QFile::remove(building);
+    {
+        Database db;
+        if (!db.create(ConnectionString::make(building))) return false;
+        bool ok = db.exec("create table vocamarkhome ([序号] INTEGER, [单词] TEXT, [音标] TEXT, "
+                          "[释义] TEXT, [过滤] TEXT)") &&
+                  db.exec("create index vocamarkhome_number on vocamarkhome ([序号])") &&
+                  db.exec("begin");
+        for (const WordRow &row : rows)
+            ok = ok && db.exec("insert into vocamarkhome values (?, ?, ?, ?, ?)",
+                               {row.number, row.word, row.phonetic, row.meaning, row.mark});
+        ok = ok && db.exec("commit");
+        if (!ok) {
+            db.close();
+            QFile::remove(building);
+            return false;
+        }
+    }
+    QFile::remove(path);
+    return writeHeaderByte(building, RestByte) && QFile::rename(building, path);
 }
 
 } // namespace WordListFile
