@@ -16,6 +16,8 @@ struct SpeechSamples {
     bool isEmpty() const { return samples.empty(); }
 };
 
+Q_DECLARE_METATYPE(SpeechSamples)
+
 // Turns text into samples. The real one is flite; tests may give a backend without a voice.
 class SpeechBackend {
 public:

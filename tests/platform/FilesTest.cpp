@@ -1,0 +1,85 @@
+#include "platform/Paths.h"
+#include "platform/Resources.h"
+#include "platform/WordListFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+QByteArray readAll(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+} // namespace
+
+TEST(Paths, FoldersDeriveFromTheDataHome) {
+    QTemporaryDir home;
+    const Paths paths(home.path(), "/opt/suite", "/tmp");
+    EXPECT_EQ(paths.dataFolder(), home.path() + "/Lumenfold");
+    EXPECT_EQ(paths.systemFolder(), home.path() + "/Lumenfold/system");
+    EXPECT_EQ(paths.tempFolder(), QString("/tmp/"));
+    EXPECT_EQ(Paths::join(paths.dataFolder(), "read.dll"), home.path() + "/Lumenfold/read.dll");
+
+    paths.createFolders();
+    paths.createFolders(); // an existing folder is fine
+    EXPECT_TRUE(QDir(paths.systemFolder()).exists());
+}
+
+TEST(Paths, EnvironmentFollowsXdgDataHome) {
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    EXPECT_EQ(Paths::fromEnvironment().dataFolder(), home.path() + "/Lumenfold");
+    qunsetenv("XDG_DATA_HOME");
+}
+
+TEST(Resources, WritingReplacesTheWholeFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.bin");
+    writeAll(path, QByteArray(4096, 'x')); // longer than the resource: must be truncated
+    ASSERT_TRUE(Resources::writeResource(1, path));
+    EXPECT_EQ(readAll(path), Resources::resourceBytes(1));
+    EXPECT_EQ(readAll(path), QByteArray("embedded bytes\0\1\2 end", 21));
+}
+
+TEST(Resources, MissingResourceOrFolderLeavesFilesAlone) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.bin");
+    writeAll(path, "previous");
+    EXPECT_FALSE(Resources::writeResource(999, path));
+    EXPECT_EQ(readAll(path), QByteArray("previous"));
+    EXPECT_FALSE(Resources::writeResource(1, dir.filePath("no/such/folder/file")));
+}
+
+TEST(Resources, ExistsAndDelete) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f");
+    EXPECT_FALSE(Resources::fileExists(path));
+    EXPECT_TRUE(Resources::deleteFile(path)); // already gone counts as deleted
+    writeAll(path, "x");
+    EXPECT_TRUE(Resources::fileExists(path));
+    EXPECT_FALSE(Resources::fileExists(dir.path())); // a folder is not a file
+    EXPECT_TRUE(Resources::deleteFile(path));
+    EXPECT_FALSE(Resources::fileExists(path));
+}
+
+TEST(WordListFile, HeaderByteAtOffsetOne) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.wrd");
+    ASSERT_TRUE(WordListFile::create(path, {{1, "abandon", "E5bAndEn", "vt. 放弃"}}));
+    EXPECT_EQ(WordListFile::readHeaderByte(path), 0x00); // created at rest
+    EXPECT_TRUE(WordListFile::writeHeaderByte(path, WordListFile::OpenByte));
+    EXPECT_EQ(WordListFile::readHeaderByte(path), 0x51);
+    EXPECT_EQ(readAll(path).left(16), QByteArray("SQLite format 3\0", 16));
+
+    EXPECT_FALSE(WordListFile::writeHeaderByte(dir.filePath("missing.wrd"), 0));
+    EXPECT_FALSE(QFile::exists(dir.filePath("missing.wrd"))); // not created by the write
+    EXPECT_EQ(WordListFile::readHeaderByte(dir.filePath("missing.wrd")), -1);
+}
