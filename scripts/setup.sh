@@ -9,6 +9,8 @@ missing_packages() {
     grep -v -E '^\s*(#|$)' "$root/packages.txt" | while read -r pkg; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || echo "$pkg"
     done
+    # npm may come with a Node.js that is not Debian's; only a machine without it needs Debian's.
+    command -v npm >/dev/null 2>&1 || echo npm
 }
 
 install_packages() {
