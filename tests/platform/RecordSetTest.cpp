@@ -1,6 +1,7 @@
 #include "platform/RecordSet.h"
 
 #include "platform/ConnectionString.h"
+#include "platform/Database.h"
 #include "platform/WordListFile.h"
 
 #include <QFile>
@@ -175,4 +176,18 @@ TEST(ConnectionString, ReadsSourceAndPassword) {
     EXPECT_EQ(ConnectionString::make("/d/Lumenfold/read.dll", "qm1987"),
               QString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/Lumenfold/read.dll;Jet "
                       "OLEDB:Database Password=qm1987;"));
+}
+
+TEST_F(WordListFixture, LockedListOpensAsFailedAndKeepsItsRows) {
+    makeList(3);
+    Database holder;
+    ASSERT_TRUE(holder.open(connection()));
+    ASSERT_TRUE(holder.exec("begin exclusive"));
+    RecordSet set;
+    EXPECT_FALSE(set.open(WholeList, connection()));
+    EXPECT_EQ(set.recordCount(), 0);
+    ASSERT_TRUE(holder.exec("rollback"));
+    holder.close();
+    EXPECT_TRUE(open(set));
+    EXPECT_EQ(set.recordCount(), 3);
 }
