@@ -1,0 +1,87 @@
+#pragma once
+
+#include "reader/ExamStore.h"
+#include "reader/NotesStore.h"
+
+#include <QMainWindow>
+#include <optional>
+
+struct Form1Layout;
+class PicturePanel;
+class QFrame;
+class QLabel;
+class QMouseEvent;
+class QTabWidget;
+class QTextEdit;
+class QToolBar;
+class QTreeWidget;
+class ReaderFiles;
+class Speaker;
+
+// The reader's main window: the tree of years and parts on the left, the article above, the
+// four tabs with questions, answers, translation and the student's note below. Controls keep
+// their names; the handlers are named after the control and the event they answer.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Tabs of Tab1, in order.
+    enum Tab { QuestionsTab = 1, AnswersTab, TranslationTab, NotesTab };
+
+    Form1(const ReaderFiles &files, Speaker &speaker, QWidget *parent = nullptr);
+
+    QFrame *Frame1 = nullptr;
+    QToolBar *Toolbar1 = nullptr;
+    QTreeWidget *T1 = nullptr;
+    PicturePanel *Picture1 = nullptr; // the cover, while a year is selected
+    PicturePanel *Picture2 = nullptr; // the background the article is drawn over
+    QTextEdit *R1 = nullptr;          // the article
+    QTabWidget *Tab1 = nullptr;
+    QTextEdit *R2 = nullptr; // questions, answers, translation or note
+    QLabel *statusPanel1 = nullptr;
+    QLabel *statusPanel2 = nullptr;
+
+    void Form_Load();
+    void Form_Resize();
+    void T1_Click();
+    void Tab1_Click();
+    void R2_DblClick();
+    void R1_MouseUp(QMouseEvent *event);
+    void R2_MouseUp(QMouseEvent *event);
+    void R1_MouseMove(QMouseEvent *event);
+    void R2_MouseMove(QMouseEvent *event);
+    // index: 1 starts Vocadrill, 2 opens the help page.
+    void Toolbar1_ButtonClick(int index);
+
+    void startVocadrill();
+    void openHelpPage();
+    void openHomePage();
+    // Removes the files that live only while the reader runs, then ends the program.
+    void endReader();
+
+    // The key of the selected part; empty while a year or nothing is selected.
+    QString selectedKey() const;
+    int selectedTab() const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void buildToolbar();
+    void buildTree();
+    void applyLayout(const Form1Layout &layout);
+    void makeArticleTransparent();
+    void selectFirstTab();
+    void setLowerPaneEditable(bool editable);
+    void openNotesTab();
+    void openPage(const QString &resourcePath, const QString &fileName);
+    std::optional<ExamStore::Paper> fetchSelectedPaper() const;
+
+    const ReaderFiles &m_files;
+    Speaker &m_speaker; // speaks the words looked up in the panes
+    ExamStore m_examStore;
+    NotesStore m_notesStore;
+};

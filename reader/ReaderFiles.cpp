@@ -1,0 +1,69 @@
+#include "reader/ReaderFiles.h"
+
+#include "platform/ConnectionString.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+const QString StorePassword = QStringLiteral("qm1987");
+
+constexpr QFile::Permissions Executable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                          QFile::ExeOther;
+} // namespace
+
+ReaderFiles::ReaderFiles(Paths paths, ResourceWriter writeResource)
+    : m_paths(std::move(paths)), m_writeResource(std::move(writeResource)) {}
+
+QString ReaderFiles::inDataFolder(const QString &name) const {
+    return Paths::join(m_paths.dataFolder(), name);
+}
+
+QString ReaderFiles::dictionaryPath() const {
+    return inDataFolder(QStringLiteral("mswrd.wd"));
+}
+
+QString ReaderFiles::examStorePath() const {
+    return inDataFolder(QStringLiteral("read.dll"));
+}
+
+QString ReaderFiles::notesStorePath() const {
+    return inDataFolder(QStringLiteral("note.dll"));
+}
+
+QString ReaderFiles::vocadrillPath() const {
+    return inDataFolder(QStringLiteral("Vocadrill"));
+}
+
+QString ReaderFiles::storeConnection(const QString &storePath) {
+    return ConnectionString::make(storePath, StorePassword);
+}
+
+void ReaderFiles::install() const {
+    m_paths.createFolders();
+    m_writeResource(DictionaryResource, dictionaryPath());
+    m_writeResource(ExamStoreResource, examStorePath());
+    if (!Resources::fileExists(notesStorePath()))
+        m_writeResource(NotesStoreResource, notesStorePath());
+}
+
+void ReaderFiles::removeSessionFiles() const {
+    Resources::deleteFile(examStorePath());
+    Resources::deleteFile(vocadrillPath());
+}
+
+bool ReaderFiles::writeVocadrill() const {
+    return m_writeResource(VocadrillResource, vocadrillPath()) &&
+           QFile::setPermissions(vocadrillPath(), Executable);
+}
+
+QString ReaderFiles::writePage(const QString &resourcePath, const QString &fileName) const {
+    QFile page(resourcePath);
+    if (!page.open(QIODevice::ReadOnly)) return {};
+    const QString path = m_paths.tempFolder() + fileName;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(page.readAll()) < 0 || !file.commit())
+        return {};
+    return path;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/Paths.h"
+#include "platform/Resources.h"
+
+#include <QString>
+#include <functional>
+
+// The reader's files in its data folder and the embedded resources they come from: the
+// dictionary, the exam store (present only while the reader runs), the notes store (written
+// once, then kept for good) and the Vocadrill program.
+class ReaderFiles {
+public:
+    // Writes embedded resource id to a file; false, leaving the file as it was, on failure.
+    using ResourceWriter = std::function<bool(int id, const QString &path)>;
+
+    static constexpr int DictionaryResource = 103;
+    static constexpr int VocadrillResource = 105;
+    static constexpr int ExamStoreResource = 106;
+    static constexpr int NotesStoreResource = 107;
+
+    explicit ReaderFiles(Paths paths, ResourceWriter writeResource = Resources::writeResource);
+
+    const Paths &paths() const { return m_paths; }
+    QString dataFolder() const { return m_paths.dataFolder(); }
+    QString dictionaryPath() const;
+    QString examStorePath() const;
+    QString notesStorePath() const;
+    QString vocadrillPath() const;
+
+    // Both stores are opened with the same password.
+    static QString storeConnection(const QString &storePath);
+    QString examStoreConnection() const { return storeConnection(examStorePath()); }
+    QString notesStoreConnection() const { return storeConnection(notesStorePath()); }
+
+    // The start-up installation, in order: the folders, the dictionary and the exam store
+    // written afresh, the notes store only when missing. Each step that fails is skipped.
+    void install() const;
+
+    // Removes the files that exist only while the reader runs: the exam store and the
+    // Vocadrill program (a Vocadrill still running goes on without its file).
+    void removeSessionFiles() const;
+
+    // Writes the Vocadrill program and makes it executable; false when it could not be written.
+    bool writeVocadrill() const;
+
+    // Copies a page that ships inside the reader to the temporary folder, for the browser to
+    // open; returns its path there, or an empty text when it could not be written.
+    QString writePage(const QString &resourcePath, const QString &fileName) const;
+
+private:
+    QString inDataFolder(const QString &name) const;
+
+    Paths m_paths;
+    ResourceWriter m_writeResource;
+};

@@ -1,0 +1,21 @@
+#include "reader/Twips.h"
+
+#include <QtMath>
+#include <algorithm>
+
+namespace Twips {
+
+double fromPixels(int pixels) {
+    return pixels * PerPixel;
+}
+
+int toPixels(double twips) {
+    return qRound(twips / PerPixel);
+}
+
+QRect toPixels(const QRectF &twips) {
+    return QRect(toPixels(twips.left()), toPixels(twips.top()),
+                 std::max(0, toPixels(twips.width())), std::max(0, toPixels(twips.height())));
+}
+
+} // namespace Twips
