@@ -1,0 +1,256 @@
+#include "reader/Form1.h"
+
+#include "ReaderFixture.h"
+#include "platform/Fonts.h"
+#include "platform/Rtf.h"
+#include "platform/Speaker.h"
+#include "reader/Form1Layout.h"
+#include "reader/NoteFormat.h"
+#include "reader/NotesStore.h"
+#include "reader/PaperCatalog.h"
+#include "reader/PicturePanel.h"
+#include "reader/Twips.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const QString Key1998Part5 = QStringLiteral("1998年试题Part5");
+const QString Key2004Part2 = QStringLiteral("2004年试题Part2");
+
+class Form1Test : public ::testing::Test {
+protected:
+    Form1Test() {
+        fixture.writeExamStore({Key1998Part5, Key2004Part2});
+        fixture.writeNotesStore(PaperCatalog::allKeys());
+        form = std::make_unique<Form1>(fixture.files, speaker);
+        form->show();
+    }
+
+    QTreeWidgetItem *yearNode(int year) const { return form->T1->topLevelItem(year - 1995); }
+
+    QTreeWidgetItem *partNode(int year, int part) const { return yearNode(year)->child(part - 1); }
+
+    // A mouse click on a node, as the student gives it; a part's year is opened first.
+    void clickNode(QTreeWidgetItem *node) {
+        if (node->parent()) node->parent()->setExpanded(true);
+        form->T1->scrollToItem(node);
+        QTest::mouseClick(form->T1->viewport(), Qt::LeftButton, {},
+                          form->T1->visualItemRect(node).center());
+    }
+
+    void clickTab(int tab) {
+        QTabBar *bar = form->Tab1->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab - 1).center());
+    }
+
+    void doubleClickLowerPane() {
+        QTest::mouseDClick(form->R2->viewport(), Qt::LeftButton, {}, QPoint(20, 8));
+    }
+
+    QString upperText() const { return form->R1->toPlainText(); }
+    QString lowerText() const { return form->R2->toPlainText(); }
+
+    bool showsCover() const {
+        return form->Picture1->isVisibleTo(form.get()) && !form->Picture2->isVisibleTo(form.get());
+    }
+
+    QString storedNote(const QString &key) const {
+        QTextDocument doc;
+        Rtf::read(NotesStore(fixture.files.notesStoreConnection()).load(key).value_or("").toUtf8(),
+                  doc);
+        return doc.toPlainText();
+    }
+
+    ReaderFixture fixture;
+    Speaker speaker{{}, Speaker::Silent};
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace
+
+TEST_F(Form1Test, OpensWithCaptionCollapsedTreeAndCover) {
+    EXPECT_EQ(form->windowTitle(), "Examvault(1995-2010) V2.0");
+    EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
+    ASSERT_EQ(form->T1->topLevelItemCount(), 16);
+    int parts = 0;
+    for (int i = 0; i < 16; ++i) {
+        const QTreeWidgetItem *year = form->T1->topLevelItem(i);
+        EXPECT_FALSE(year->isExpanded());
+        EXPECT_EQ(year->data(0, Qt::UserRole).toString(), QString("n%1").arg(1995 + i));
+        parts += year->childCount();
+    }
+    EXPECT_EQ(parts, 71);
+    EXPECT_EQ(yearNode(2002)->text(0), "2002年试题");
+    EXPECT_EQ(partNode(1998, 5)->text(0), "Part5");
+    EXPECT_FALSE(yearNode(1995)->icon(0).isNull());
+    EXPECT_FALSE(partNode(1995, 1)->icon(0).isNull());
+    EXPECT_TRUE(showsCover());
+    QStringList tabs;
+    for (int i = 0; i < form->Tab1->count(); ++i)
+        tabs << form->Tab1->tabText(i);
+    EXPECT_EQ(tabs, QStringList({"试  题", "答案解析", "全文翻译", "学习笔记"}));
+}
+
+TEST_F(Form1Test, YearClickTogglesTheYearAndShowsTheCover) {
+    clickNode(partNode(1998, 5));
+    clickNode(yearNode(2002));
+    EXPECT_TRUE(yearNode(2002)->isExpanded());
+    EXPECT_EQ(yearNode(2002)->childCount(), 4);
+    EXPECT_TRUE(showsCover());
+    EXPECT_TRUE(lowerText().isEmpty());
+
+    clickNode(yearNode(2002));
+    EXPECT_FALSE(yearNode(2002)->isExpanded());
+}
+
+TEST_F(Form1Test, PartClickShowsArticleAndQuestionsOnTheFirstTab) {
+    clickTab(Form1::TranslationTab);
+    clickNode(partNode(1998, 5));
+    EXPECT_EQ(form->selectedKey(), Key1998Part5);
+    EXPECT_FALSE(showsCover());
+    EXPECT_TRUE(form->Picture2->isVisibleTo(form.get()));
+    EXPECT_EQ(upperText(), "yw of " + Key1998Part5 + "\nSecond paragraph.");
+    EXPECT_EQ(lowerText(), "st of " + Key1998Part5);
+    EXPECT_EQ(form->selectedTab(), Form1::QuestionsTab);
+    EXPECT_TRUE(form->R2->isReadOnly());
+}
+
+TEST_F(Form1Test, SwitchingTabsChangesOnlyTheLowerPane) {
+    clickNode(partNode(2004, 2));
+    clickTab(Form1::TranslationTab);
+    EXPECT_EQ(lowerText(), "zw of " + Key2004Part2);
+    EXPECT_TRUE(form->R2->isReadOnly());
+    clickTab(Form1::AnswersTab);
+    EXPECT_EQ(lowerText(), "da of " + Key2004Part2);
+    form->R2->setPlainText("scribbled over");
+    clickTab(Form1::AnswersTab); // the same tab again reloads it
+    EXPECT_EQ(lowerText(), "da of " + Key2004Part2);
+    EXPECT_EQ(upperText(), "yw of " + Key2004Part2 + "\nSecond paragraph.");
+}
+
+TEST_F(Form1Test, TabClickWhileAYearIsSelectedLeavesTheLowerPaneEmpty) {
+    clickNode(partNode(2004, 2));
+    clickNode(yearNode(2005));
+    for (int tab : {Form1::AnswersTab, Form1::QuestionsTab, Form1::NotesTab}) {
+        clickTab(tab);
+        EXPECT_TRUE(lowerText().isEmpty()) << tab;
+    }
+}
+
+TEST_F(Form1Test, PartWithoutARowKeepsThePanesAndStillSelectsTheFirstTab) {
+    clickNode(partNode(2004, 2));
+    clickTab(Form1::TranslationTab);
+    clickNode(partNode(2010, 1)); // no row in this store
+    EXPECT_EQ(upperText(), "yw of " + Key2004Part2 + "\nSecond paragraph.");
+    EXPECT_EQ(form->selectedTab(), Form1::QuestionsTab);
+    EXPECT_TRUE(lowerText().isEmpty());
+    EXPECT_TRUE(form->R2->isReadOnly());
+}
+
+TEST_F(Form1Test, MissingExamStoreLeavesEverythingEmptyButUsable) {
+    QFile::remove(fixture.files.examStorePath());
+    clickNode(partNode(1998, 5));
+    EXPECT_FALSE(showsCover());
+    EXPECT_TRUE(upperText().isEmpty());
+    clickTab(Form1::AnswersTab);
+    EXPECT_TRUE(lowerText().isEmpty());
+}
+
+TEST_F(Form1Test, NotesTabShowsTheHintEditableWithTheCaretAtTheEnd) {
+    clickNode(partNode(1998, 5));
+    clickTab(Form1::NotesTab);
+    EXPECT_EQ(lowerText(), NoteFormat::HintText);
+    EXPECT_FALSE(form->R2->isReadOnly());
+    EXPECT_EQ(form->R2->textCursor().position(), NoteFormat::HintText.size());
+    const QTextBlock hint = form->R2->document()->firstBlock();
+    EXPECT_EQ(hint.blockFormat().leftMargin(), 3.0); // 45 twips
+    const QTextCharFormat format = hint.begin().fragment().charFormat();
+    EXPECT_EQ(format.foreground().color(), QColor(128, 128, 128));
+    EXPECT_EQ(format.fontPointSize(), 10.0);
+    EXPECT_EQ(format.fontFamilies().toStringList().value(0), Fonts::Song);
+}
+
+TEST_F(Form1Test, SavedNoteSurvivesSwitchingPartsAndReopeningTheStore) {
+    clickNode(partNode(1998, 5));
+    clickTab(Form1::NotesTab);
+    form->R2->selectAll();
+    QTextCharFormat ownStyle; // whatever the student set, the saved note is plain grey Song
+    ownStyle.setFontFamilies({Fonts::Arial});
+    ownStyle.setFontPointSize(16);
+    ownStyle.setFontWeight(QFont::Bold);
+    ownStyle.setFontItalic(true);
+    ownStyle.setForeground(Qt::red);
+    form->R2->setCurrentCharFormat(ownStyle);
+    QTest::keyClicks(form->R2, "Heat island: cities stay warm");
+    doubleClickLowerPane();
+
+    clickNode(partNode(2004, 2));
+    EXPECT_EQ(form->selectedTab(), Form1::QuestionsTab);
+    EXPECT_EQ(lowerText(), "st of " + Key2004Part2);
+    EXPECT_TRUE(form->R2->isReadOnly());
+
+    clickNode(partNode(1998, 5));
+    clickTab(Form1::NotesTab);
+    EXPECT_EQ(lowerText(), "Heat island: cities stay warm");
+    QTextCursor cursor(form->R2->document());
+    cursor.movePosition(QTextCursor::End);
+    const QTextCharFormat format = cursor.charFormat();
+    EXPECT_EQ(format.foreground().color().rgb(), NoteFormat::workspaceGrey().rgb());
+    EXPECT_EQ(format.fontPointSize(), 10.0);
+    EXPECT_EQ(format.fontFamilies().toStringList().value(0), Fonts::Song);
+    EXPECT_FALSE(format.font().bold());
+    EXPECT_FALSE(format.fontItalic());
+
+    EXPECT_EQ(storedNote(Key1998Part5), "Heat island: cities stay warm");
+    EXPECT_EQ(storedNote(Key2004Part2), NoteFormat::HintText);
+}
+
+TEST_F(Form1Test, NoteNotDoubleClickedIsLost) {
+    clickNode(partNode(1998, 5));
+    clickTab(Form1::NotesTab);
+    QTest::keyClicks(form->R2, " unsaved");
+    clickTab(Form1::QuestionsTab);
+    clickTab(Form1::NotesTab);
+    EXPECT_EQ(lowerText(), NoteFormat::HintText);
+}
+
+TEST_F(Form1Test, DoubleClickOnTheOtherTabsChangesNothing) {
+    clickNode(partNode(2004, 2));
+    for (int tab : {Form1::QuestionsTab, Form1::AnswersTab, Form1::TranslationTab}) {
+        clickTab(tab);
+        const QString before = form->R2->toHtml();
+        doubleClickLowerPane();
+        EXPECT_EQ(form->R2->toHtml(), before) << tab;
+    }
+    EXPECT_EQ(storedNote(Key2004Part2), NoteFormat::HintText);
+}
+
+TEST_F(Form1Test, ResizeLaysTheControlsOutByTheWindowSize) {
+    form->showNormal();
+    form->resize(1200, 900);
+    QCoreApplication::processEvents();
+    const QSize outer = form->frameGeometry().size();
+    const Form1Layout expected =
+        Form1Layout::forWindow(Twips::fromPixels(outer.width()), Twips::fromPixels(outer.height()));
+    EXPECT_EQ(form->T1->geometry(), Twips::toPixels(expected.T1));
+    EXPECT_EQ(form->Tab1->geometry(), Twips::toPixels(expected.Tab1));
+    EXPECT_EQ(form->R2->geometry(), Twips::toPixels(expected.R2));
+    EXPECT_EQ(form->R1->geometry(), Twips::toPixels(expected.R1));
+}
+
+TEST_F(Form1Test, ClosingTheWindowRemovesTheExamStoreAndKeepsTheNotes) {
+    form->close();
+    EXPECT_FALSE(QFileInfo::exists(fixture.files.examStorePath()));
+    EXPECT_TRUE(QFileInfo::exists(fixture.files.notesStorePath()));
+}

@@ -1,0 +1,85 @@
+#include "reader/ReaderStartup.h"
+
+#include "ReaderFixture.h"
+#include "platform/Speaker.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+TEST(ReaderStartup, FreshMachineGetsAllFilesAndSlowSpeech) {
+    ReaderFixture fixture;
+    ASSERT_FALSE(QDir(fixture.paths.dataFolder()).exists());
+    Speaker speaker({}, Speaker::Silent);
+    ReaderStartup::run(fixture.files, speaker);
+
+    EXPECT_EQ(readFile(fixture.files.dictionaryPath()), ReaderFixture::resourceBytes(103));
+    EXPECT_EQ(readFile(fixture.files.examStorePath()), ReaderFixture::resourceBytes(106));
+    EXPECT_EQ(readFile(fixture.files.notesStorePath()), ReaderFixture::resourceBytes(107));
+    EXPECT_FALSE(QFileInfo::exists(fixture.files.vocadrillPath()));
+    EXPECT_EQ(speaker.speed(), 120);
+}
+
+TEST(ReaderStartup, KeepsTheStudentsNotesButRenewsStoreAndDictionary) {
+    ReaderFixture fixture;
+    fixture.paths.createFolders();
+    writeFile(fixture.files.notesStorePath(), "notes of last term");
+    writeFile(fixture.files.examStorePath(), "stale store");
+    writeFile(fixture.files.dictionaryPath(), "stale dictionary");
+    Speaker speaker({}, Speaker::Silent);
+    ReaderStartup::run(fixture.files, speaker);
+
+    EXPECT_EQ(readFile(fixture.files.notesStorePath()), QByteArray("notes of last term"));
+    EXPECT_EQ(readFile(fixture.files.examStorePath()), ReaderFixture::resourceBytes(106));
+    EXPECT_EQ(readFile(fixture.files.dictionaryPath()), ReaderFixture::resourceBytes(103));
+}
+
+TEST(ReaderStartup, AFileThatCannotBeWrittenIsSkipped) {
+    ReaderFixture fixture;
+    // A folder in the exam store's place cannot be replaced by a file.
+    ASSERT_TRUE(QDir().mkpath(fixture.files.examStorePath()));
+    Speaker speaker({}, Speaker::Silent);
+    ReaderStartup::run(fixture.files, speaker);
+
+    EXPECT_EQ(readFile(fixture.files.notesStorePath()), ReaderFixture::resourceBytes(107));
+    EXPECT_EQ(speaker.speed(), 120);
+}
+
+TEST(ReaderFiles, EndingRemovesStoreAndVocadrillOnly) {
+    ReaderFixture fixture;
+    const ReaderFiles &files = fixture.files;
+    files.install();
+    ASSERT_TRUE(files.writeVocadrill());
+    files.removeSessionFiles();
+    EXPECT_FALSE(QFileInfo::exists(files.examStorePath()));
+    EXPECT_FALSE(QFileInfo::exists(files.vocadrillPath()));
+    EXPECT_TRUE(QFileInfo::exists(files.notesStorePath()));
+    EXPECT_TRUE(QFileInfo::exists(files.dictionaryPath()));
+    files.removeSessionFiles(); // a second end finds nothing to remove, and that is fine
+}
+
+TEST(ReaderFiles, VocadrillIsWrittenExecutable) {
+    ReaderFixture fixture;
+    fixture.paths.createFolders();
+    ASSERT_TRUE(fixture.files.writeVocadrill());
+    EXPECT_EQ(readFile(fixture.files.vocadrillPath()), ReaderFixture::resourceBytes(105));
+    EXPECT_TRUE(QFileInfo(fixture.files.vocadrillPath()).isExecutable());
+    EXPECT_EQ(fixture.files.vocadrillPath(), fixture.paths.dataFolder() + "/Vocadrill");
+}
+
+TEST(ReaderFiles, StoresAreProtectedFilesInTheDataFolder) {
+    ReaderFixture fixture;
+    EXPECT_EQ(fixture.files.examStoreConnection(),
+              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + fixture.paths.dataFolder() +
+                  "/read.dll;Jet OLEDB:Database Password=qm1987;");
+    EXPECT_EQ(fixture.files.notesStorePath(), fixture.paths.dataFolder() + "/note.dll");
+}
+
+TEST(ReaderFiles, PagesAreCopiedToTheTemporaryFolder) {
+    ReaderFixture fixture;
+    QDir().mkpath(fixture.paths.tempFolder());
+    const QString page = fixture.files.writePage(":/reader/help.htm", "examvault-help.htm");
+    EXPECT_EQ(page, fixture.paths.tempFolder() + "examvault-help.htm");
+    EXPECT_TRUE(readFile(page).contains("学习笔记"));
+    EXPECT_TRUE(fixture.files.writePage(":/reader/none.htm", "x.htm").isEmpty());
+}
