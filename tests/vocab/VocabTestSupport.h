@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/Paths.h"
+#include "platform/Speaker.h"
+#include "platform/WordListFile.h"
+#include "vocab/library/WordLibrary.h"
+#include "vocab/player/MciDevice.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <set>
+
+// A speech backend without a voice that remembers what it was asked to say.
+class RecordingSpeech : public SpeechBackend {
+public:
+    explicit RecordingSpeech(QStringList &spoken) : m_spoken(spoken) {}
+    SpeechSamples synthesize(const QString &text, int) override {
+        m_spoken << text;
+        return {};
+    }
+
+private:
+    QStringList &m_spoken;
+};
+
+// A multimedia device that remembers the commands it was sent.
+class RecordingMci : public MciDevice {
+public:
+    QString send(const QString &command) override {
+        commands << command;
+        return {};
+    }
+    QStringList commands;
+};
+
+// A program folder, data home and temp folder inside one temporary folder.
+class VocabFolders {
+public:
+    VocabFolders()
+        : paths(m_root.filePath("home"), m_root.filePath("program"), m_root.filePath("temp")) {
+        QDir().mkpath(paths.programFolder());
+        QDir().mkpath(paths.tempFolder());
+        paths.createFolders();
+    }
+
+    QString programFolder() const { return paths.programFolder(); }
+    QString systemFolder() const { return paths.systemFolder(); }
+
+    // Writes <program>/word/<collection>/<list>.wrd with words numbered 1 to count: "word<n>",
+    // phonetic "5stQdi" (none for the numbers in withoutPhonetic), meaning "释义<n>", marked
+    // for the numbers in marked.
+    QString makeList(const QString &collection, const QString &list, int count,
+                     const std::set<int> &marked = {}, const std::set<int> &withoutPhonetic = {}) {
+        QDir().mkpath(Paths::join(WordLibrary::wordFolder(programFolder()), collection));
+        std::vector<WordListFile::WordRow> rows;
+        for (int n = 1; n <= count; ++n)
+            rows.push_back({n, QStringLiteral("word%1").arg(n),
+                            withoutPhonetic.count(n) ? QString() : QStringLiteral("5stQdi"),
+                            QStringLiteral("释义%1").arg(n),
+                            marked.count(n) ? QStringLiteral("1") : QStringLiteral("0")});
+        const QString path = WordLibrary::listPath(programFolder(), collection, list);
+        WordListFile::create(path, rows);
+        return path;
+    }
+
+private:
+    QTemporaryDir m_root;
+
+public:
+    const Paths paths;
+};

@@ -1,0 +1,5 @@
+#include "vocab/player/MciDevice.h"
+
+QString MciDevice::send(const QString &) {
+    return {};
+}

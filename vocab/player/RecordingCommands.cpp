@@ -1,0 +1,29 @@
+#include "vocab/player/RecordingCommands.h"
+
+#include "platform/Paths.h"
+#include "platform/Resources.h"
+#include "vocab/player/MciDevice.h"
+
+namespace RecordingCommands {
+
+QString workWav(const QString &systemFolder) {
+    return Paths::join(systemFolder, QStringLiteral("vocareeler.wav"));
+}
+
+QString workMp3(const QString &systemFolder) {
+    return Paths::join(systemFolder, QStringLiteral("vocareeler.mp3"));
+}
+
+void saveAndClose(MciDevice &mci, const QString &systemFolder) {
+    mci.send(QStringLiteral("stop   MyWav2   "));
+    mci.send(QStringLiteral("save   MyWav2     ") + workWav(systemFolder));
+    mci.send(QStringLiteral("close   all"));
+}
+
+void discard(MciDevice &mci, const QString &systemFolder) {
+    mci.send(QStringLiteral("close   all"));
+    Resources::deleteFile(workWav(systemFolder));
+    Resources::deleteFile(workMp3(systemFolder));
+}
+
+} // namespace RecordingCommands
