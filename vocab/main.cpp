@@ -1,0 +1,21 @@
+#include "platform/Fonts.h"
+#include "platform/Paths.h"
+#include "platform/Speaker.h"
+#include "vocab/library/Form1.h"
+#include "vocab/library/VocabStartUp.h"
+#include "vocab/player/MciDevice.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    Fonts::installSubstitutions();
+    const Paths paths = Paths::fromEnvironment();
+    Speaker speaker;
+    MciDevice mci;
+    const bool showTips = VocabStartUp::run(paths, speaker);
+    Form1 form(paths, speaker, mci);
+    form.show();
+    if (showTips) form.showTipsWindow();
+    return app.exec();
+}
