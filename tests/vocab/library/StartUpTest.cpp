@@ -26,6 +26,8 @@ TEST_F(StartUpTest, CreatesTheLibraryFoldersAndPreparesSpeech) {
     EXPECT_TRUE(QDir(folders.systemFolder()).exists());
     EXPECT_EQ(speaker.speed(), 120);
     EXPECT_TRUE(spoken.isEmpty());
+    // The test program embeds no default list: that step is skipped.
+    EXPECT_FALSE(QFile::exists(VocabStartUp::defaultListPath(folders.programFolder())));
 }
 
 TEST_F(StartUpTest, KeepsAnExistingDefaultListWithItsMarks) {
@@ -44,12 +46,6 @@ TEST_F(StartUpTest, TipsOpenUnlessTheMarkerExists) {
     EXPECT_FALSE(VocabStartUp::run(folders.paths, speaker));
     TipsMarker::remove(folders.systemFolder());
     EXPECT_TRUE(VocabStartUp::run(folders.paths, speaker));
-}
-
-TEST_F(StartUpTest, WithoutAnEmbeddedDefaultListNoListIsWritten) {
-    ASSERT_FALSE(QFile::exists(":/custom/106"));
-    VocabStartUp::run(folders.paths, speaker);
-    EXPECT_FALSE(QFile::exists(VocabStartUp::defaultListPath(folders.programFolder())));
 }
 
 } // namespace
