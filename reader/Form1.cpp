@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFrame>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -185,7 +184,6 @@ void Form1::applyLayout(const Form1Layout &layout) {
     R1->setGeometry(Twips::toPixels(layout.R1));
     Tab1->setGeometry(Twips::toPixels(layout.Tab1));
     R2->setGeometry(Twips::toPixels(layout.R2));
-    R2->raise();
     statusPanel1->setFixedWidth(std::max(0, Twips::toPixels(layout.statusPanel1Width)));
     statusPanel2->setFixedWidth(std::max(0, Twips::toPixels(layout.statusPanel2Width)));
 }
