@@ -83,14 +83,10 @@ TEST_F(Form1Test, OpensWithCaptionCollapsedTreeAndCover) {
     EXPECT_EQ(form->windowTitle(), "Examvault(1995-2010) V2.0");
     EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
     ASSERT_EQ(form->T1->topLevelItemCount(), 16);
-    int parts = 0;
     for (int i = 0; i < 16; ++i) {
-        const QTreeWidgetItem *year = form->T1->topLevelItem(i);
-        EXPECT_FALSE(year->isExpanded());
-        EXPECT_EQ(year->data(0, Qt::UserRole).toString(), QString("n%1").arg(1995 + i));
-        parts += year->childCount();
+        EXPECT_FALSE(form->T1->topLevelItem(i)->isExpanded());
+        EXPECT_EQ(form->T1->topLevelItem(i)->data(0, Qt::UserRole), QString("n%1").arg(1995 + i));
     }
-    EXPECT_EQ(parts, 71);
     EXPECT_EQ(yearNode(2002)->text(0), "2002年试题");
     EXPECT_EQ(partNode(1998, 5)->text(0), "Part5");
     EXPECT_FALSE(yearNode(1995)->icon(0).isNull());
@@ -156,15 +152,6 @@ TEST_F(Form1Test, PartWithoutARowKeepsThePanesAndStillSelectsTheFirstTab) {
     EXPECT_EQ(form->selectedTab(), Form1::QuestionsTab);
     EXPECT_TRUE(lowerText().isEmpty());
     EXPECT_TRUE(form->R2->isReadOnly());
-}
-
-TEST_F(Form1Test, MissingExamStoreLeavesEverythingEmptyButUsable) {
-    QFile::remove(fixture.files.examStorePath());
-    clickNode(partNode(1998, 5));
-    EXPECT_FALSE(showsCover());
-    EXPECT_TRUE(upperText().isEmpty());
-    clickTab(Form1::AnswersTab);
-    EXPECT_TRUE(lowerText().isEmpty());
 }
 
 TEST_F(Form1Test, NotesTabShowsTheHintEditableWithTheCaretAtTheEnd) {

@@ -67,14 +67,6 @@ TEST(ReaderFiles, VocadrillIsWrittenExecutable) {
     EXPECT_EQ(fixture.files.vocadrillPath(), fixture.paths.dataFolder() + "/Vocadrill");
 }
 
-TEST(ReaderFiles, StoresAreProtectedFilesInTheDataFolder) {
-    ReaderFixture fixture;
-    EXPECT_EQ(fixture.files.examStoreConnection(),
-              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + fixture.paths.dataFolder() +
-                  "/read.dll;Jet OLEDB:Database Password=qm1987;");
-    EXPECT_EQ(fixture.files.notesStorePath(), fixture.paths.dataFolder() + "/note.dll");
-}
-
 TEST(ReaderFiles, PagesAreCopiedToTheTemporaryFolder) {
     ReaderFixture fixture;
     QDir().mkpath(fixture.paths.tempFolder());
