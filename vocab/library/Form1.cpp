@@ -1,6 +1,7 @@
 #include "vocab/library/Form1.h"
 
 #include "platform/Fonts.h"
+#include "platform/PhoneticDisplay.h"
 #include "platform/Resources.h"
 #include "platform/Speaker.h"
 #include "vocab/library/RangeFields.h"
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QStringList>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -47,7 +49,7 @@ QFont songFont(double points, bool bold) {
 
 QFont phoneticFont(double points) {
     QFont font;
-    font.setFamilies({QStringLiteral("Charis SIL"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(phoneticFontFamilies());
     font.setPointSizeF(points);
     return font;
 }
@@ -356,7 +358,7 @@ void Form1::ShowWord() {
     const WordRecord word = session.currentWord();
     Label5->setText(word.word);
     Label5->adjustSize();
-    Label6->setText(word.phonetic);
+    Label6->setText(phoneticToIpa(word.phonetic));
     Label6->adjustSize();
     if (!Label6->text().isEmpty()) {
         Label8->setText(QStringLiteral("["));

@@ -103,6 +103,7 @@ TEST_F(Form1Test, TranscriptionStandsInBracketsOnlyWhenThereIsOne) {
     EXPECT_TRUE(form->Check2->isChecked());
 
     openList("other");
+    EXPECT_EQ(form->Label6->text(), "ˈstʌdi");
     EXPECT_EQ(form->Label8->text(), "[");
     EXPECT_EQ(form->Label9->text(), "]");
     EXPECT_EQ(form->Label9->x(), form->Label6->x() + form->Label6->width() + 2);
