@@ -1,0 +1,60 @@
+#include "tools/dictgen/DictionaryFile.h"
+
+#include "platform/TextCodec.h"
+#include "tools/dictgen/DictionaryCounts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+TEST(DictionaryFile, OneGbkLineOfEntriesClosedByAMark) {
+    const std::vector<GeneratedEntry> entries = {
+        {u"abandon"_s, u"2'b9nd2n"_s, u"vt. 放弃"_s, GeneratedEntry::Word},
+        {u"at least"_s, {}, u"至少"_s, GeneratedEntry::Phrase}};
+    const QByteArray bytes = DictionaryFile::bytes(entries);
+    EXPECT_EQ(TextCodec::fromGbk(bytes), u"$abandon[2'b9nd2n]vt. 放弃$at least[]至少$\r\n"_s);
+    EXPECT_TRUE(bytes.contains("\xB7\xC5\xC6\xFA")); // 放弃 in GBK
+}
+
+TEST(DictionaryFile, EntriesTheFileCannotHoldAreReported) {
+    const std::vector<GeneratedEntry> entries = {{u"fine"_s, {}, u"好"_s},
+                                                 {u"a[b"_s, {}, u"x"_s},
+                                                 {u"thai"_s, {}, u"\u0E01"_s},
+                                                 {u"odd"_s, u"a]"_s, u"x"_s}};
+    EXPECT_EQ(DictionaryFile::unfitEntries(entries), (QStringList{u"a[b"_s, u"thai"_s, u"odd"_s}));
+}
+
+TEST(DictionaryCounts, CountsEachKindAndChecksTheRanges) {
+    std::vector<GeneratedEntry> entries = {{u"a"_s, u"ei"_s, {}, GeneratedEntry::Word},
+                                           {u"a lot"_s, {}, {}, GeneratedEntry::Phrase},
+                                           {u"kept"_s, {}, {}, GeneratedEntry::IrregularForm}};
+    const DictionaryCounts counts = DictionaryCounts::of(entries);
+    EXPECT_EQ(counts.entries, 3);
+    EXPECT_EQ(counts.phrases, 1);
+    EXPECT_EQ(counts.irregularForms, 1);
+    EXPECT_EQ(counts.emptyPhonetics, 2);
+    EXPECT_EQ(counts.outOfRange().size(), 4);
+
+    const DictionaryCounts fine{12400, 2400, 2000, 290};
+    EXPECT_TRUE(fine.outOfRange().isEmpty());
+}
+
+// The dictionary the build generated, when the word data was there to generate it.
+TEST(GeneratedDictionary, HasTheExpectedShape) {
+    const QString path =
+        QDir(QCoreApplication::applicationDirPath()).filePath(u"../generated/mswrd.wd"_s);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) GTEST_SKIP() << "no generated dictionary";
+    const QString text = TextCodec::fromGbk(file.readAll());
+    ASSERT_TRUE(text.startsWith(u'$') && text.endsWith(u"$\r\n"_s));
+    const qsizetype entries = text.count(u'$') - 1;
+    EXPECT_GE(entries, 12300);
+    EXPECT_LE(entries, 12800);
+    EXPECT_TRUE(text.contains(u"$abandon[2'b9nd2n]vt. 放弃, 抛弃"_s));
+    EXPECT_TRUE(text.contains(u"$study['st3di]n. 学习, 研究"_s));
+    EXPECT_TRUE(text.contains(u"$kept[kept]keep的过去式和过去分词$"_s));
+    EXPECT_TRUE(text.contains(u"$give up[]"_s));
+}

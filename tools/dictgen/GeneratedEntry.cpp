@@ -1,0 +1,6 @@
+#include "tools/dictgen/GeneratedEntry.h"
+
+bool headwordOrder(const QString &a, const QString &b) {
+    const int folded = a.toLower().compare(b.toLower());
+    return folded != 0 ? folded < 0 : a < b;
+}
