@@ -1,0 +1,44 @@
+#include "reader/dictionary/PopupPlacement.h"
+
+namespace PopupPlacement {
+namespace {
+
+constexpr double RightMargin = 200;
+constexpr double BottomLimit = 700;       // lifted once its top passes this far above the bottom…
+constexpr double BottomLift = 900;        // …to this far above it
+constexpr double SidewaysTolerance = 500; // squared twips
+
+QPointF belowRightOfMouse(QPointF origin, QPointF mouse) {
+    return origin + mouse + QPointF(MouseOffset, MouseOffset);
+}
+
+double keptLeftOfRightEdge(double left, QSizeF popup, QSizeF window) {
+    return left > window.width() - popup.width() ? window.width() - popup.width() - RightMargin
+                                                 : left;
+}
+
+double keptAboveBottom(double top, QSizeF popup, QSizeF window) {
+    return top > window.height() - popup.height() - BottomLimit
+               ? window.height() - popup.height() - BottomLift
+               : top;
+}
+
+} // namespace
+
+QPointF forArticle(QPointF picture2Origin, QPointF mouse, QSizeF popup, QSizeF window) {
+    const QPointF place = belowRightOfMouse(picture2Origin, mouse);
+    return {keptLeftOfRightEdge(place.x(), popup, window), place.y()};
+}
+
+QPointF forLowerPane(QPointF r2Origin, QPointF mouse, QSizeF popup, QSizeF window) {
+    const QPointF place = belowRightOfMouse(r2Origin, mouse);
+    return {keptLeftOfRightEdge(place.x(), popup, window),
+            keptAboveBottom(place.y(), popup, window)};
+}
+
+bool keepsPopup(int lastLookupX, double mouseX) {
+    const double sideways = lastLookupX - mouseX;
+    return lastLookupX != 0 && sideways * sideways <= SidewaysTolerance;
+}
+
+} // namespace PopupPlacement

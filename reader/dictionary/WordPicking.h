@@ -1,0 +1,41 @@
+#pragma once
+
+#include "reader/dictionary/WordLookup.h"
+
+#include <QPointF>
+#include <QSizeF>
+
+class QTextEdit;
+class Speaker;
+class WordPopup;
+
+// Word picking in the reader's text panes: a left-button release places the popup near the
+// mouse and looks up the word at the caret; a mouse move sideways away from that spot hides
+// the popup again. Positions are in twips.
+class WordPicking {
+public:
+    WordPicking(QString dictionaryPath, Speaker &speaker, WordPopup &popup);
+
+    // Left-button release in the article pane R1 (inside Picture2) or the lower pane R2.
+    // origin: the top-left corner of Picture2 or of R2 in the window's client area; mouse:
+    // relative to the pane; window: the window's size.
+    void articleMouseUp(const QTextEdit &pane, QPointF origin, QPointF mouse, QSizeF window);
+    void lowerPaneMouseUp(const QTextEdit &pane, QPointF origin, QPointF mouse, QSizeF window);
+    // Mouse move over either pane.
+    void mouseMove(double mouseX);
+
+    // Looks the word up; when an entry is found, speaks its headword and shows it in the
+    // popup. When nothing is found nothing is spoken and the popup stays as it was.
+    void schword(const QString &word);
+
+    // The horizontal mouse position of the last lookup; 0 once the popup was hidden.
+    int lastLookupX() const { return m_lastLookupX; }
+
+private:
+    void lookUpAt(const QTextEdit &pane, QPointF popupPosition, double mouseX);
+
+    WordLookup m_lookup;
+    Speaker &m_speaker;
+    WordPopup &m_popup;
+    int m_lastLookupX = 0;
+};

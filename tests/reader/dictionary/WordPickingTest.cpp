@@ -1,0 +1,115 @@
+#include "reader/dictionary/WordPicking.h"
+
+#include "platform/Speaker.h"
+#include "reader/Twips.h"
+#include "reader/dictionary/WordPopup.h"
+#include "tests/reader/dictionary/DictionaryFiles.h"
+
+#include <QLabel>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Entries = u"$a[ei, 2]art.一$study['st3di]vt.学习；研究；细看 vi.读书 n.学习；研究"
+                        u"$with one voice[]异口同声地$"_s;
+
+// Remembers what it was asked to speak; produces no sound.
+class RecordingBackend : public SpeechBackend {
+public:
+    explicit RecordingBackend(QStringList &spoken) : m_spoken(spoken) {}
+    SpeechSamples synthesize(const QString &text, int) override {
+        m_spoken += text;
+        return {};
+    }
+
+private:
+    QStringList &m_spoken;
+};
+
+class WordPickingTest : public ::testing::Test {
+protected:
+    WordPickingTest() {
+        m_window.resize(1080, 806);
+        m_pane.setPlainText(u"We study a foreign language with one voice."_s);
+    }
+
+    void clickAt(qsizetype caret, QPointF mouse = {1000, 500}) {
+        QTextCursor cursor = m_pane.textCursor();
+        cursor.setPosition(int(caret));
+        m_pane.setTextCursor(cursor);
+        m_picking.articleMouseUp(m_pane, {2580, 720}, mouse, {16200, 12090});
+    }
+
+    QStringList m_spoken;
+    Speaker m_speaker{std::make_unique<RecordingBackend>(m_spoken), Speaker::Silent};
+    QWidget m_window;
+    WordPopup *m_popup = new WordPopup(&m_window);
+    DictionaryFiles m_files;
+    WordPicking m_picking{m_files.write(Entries), m_speaker, *m_popup};
+    QTextEdit m_pane;
+};
+
+} // namespace
+
+TEST_F(WordPickingTest, FoundWordIsSpokenAndShownWithItsTranscription) {
+    m_picking.schword(u"studies"_s);
+    EXPECT_EQ(m_spoken, QStringList{u"study"_s});
+    EXPECT_FALSE(m_popup->isHidden());
+    EXPECT_EQ(m_popup->Label11->text(), u"study"_s);
+    EXPECT_EQ(m_popup->transcription(), u"5stQdi"_s);
+    EXPECT_EQ(m_popup->Label15->text(), u"ˈstʌdi"_s);
+    EXPECT_EQ(m_popup->Label16->text(), u"vt.学习；研究；细看 vi.读书 n.学习；研究"_s);
+    EXPECT_FALSE(m_popup->Label12->isHidden());
+    EXPECT_FALSE(m_popup->Label13->isHidden());
+    // The closing bracket stands 20 twips after the transcription.
+    const QLabel *transcription = m_popup->Label15;
+    EXPECT_EQ(m_popup->Label13->x(),
+              Twips::toPixels(Twips::fromPixels(transcription->x() + transcription->width()) + 20));
+}
+
+TEST_F(WordPickingTest, EntryWithoutTranscriptionHidesTheBrackets) {
+    m_picking.schword(u"study"_s);
+    m_picking.schword(u"with one voice"_s);
+    EXPECT_EQ(m_popup->Label11->text(), u"with one voice"_s);
+    EXPECT_TRUE(m_popup->Label12->isHidden());
+    EXPECT_TRUE(m_popup->Label13->isHidden());
+    EXPECT_TRUE(m_popup->Label15->text().isEmpty());
+}
+
+TEST_F(WordPickingTest, WordNotFoundLeavesThePopupAsItWas) {
+    m_picking.schword(u"unknown"_s);
+    EXPECT_TRUE(m_popup->isHidden());
+    m_picking.schword(u"study"_s);
+    m_picking.schword(u"unknown"_s);
+    EXPECT_FALSE(m_popup->isHidden());
+    EXPECT_EQ(m_popup->Label11->text(), u"study"_s);
+    EXPECT_EQ(m_spoken, QStringList{u"study"_s});
+}
+
+TEST_F(WordPickingTest, ClickPlacesThePopupAndLooksUpTheWordAtTheCaret) {
+    clickAt(5);
+    EXPECT_EQ(m_popup->Label11->text(), u"study"_s);
+    EXPECT_EQ(m_popup->positionTwips(), QPointF(3735, 1365)); // 3730, 1370 on whole pixels
+    EXPECT_EQ(m_picking.lastLookupX(), 1000);
+
+    // A click on a word not in the dictionary moves the popup but keeps its word.
+    clickAt(12, {3000, 1500});
+    EXPECT_EQ(m_popup->Label11->text(), u"study"_s);
+    EXPECT_EQ(m_popup->positionTwips().y(), 2370);
+}
+
+TEST_F(WordPickingTest, SidewaysMoveHidesThePopupUpAndDownDoesNot) {
+    clickAt(5, {1000.4, 500});
+    m_picking.mouseMove(1020);
+    EXPECT_FALSE(m_popup->isHidden());
+    m_picking.mouseMove(1023);
+    EXPECT_TRUE(m_popup->isHidden());
+    EXPECT_EQ(m_picking.lastLookupX(), 0);
+
+    clickAt(5);
+    m_picking.mouseMove(1000); // any distance up or down: only x is given
+    EXPECT_FALSE(m_popup->isHidden());
+}
