@@ -62,6 +62,8 @@ const std::unordered_map<std::string_view, RtfControlWordMeaning> &knownWords() 
         {"li", {LeftIndent}},
         {"fi", {FirstLineIndent}},
         {"ri", {RightIndent}},
+        {"sb", {SpaceBefore}},
+        {"sa", {SpaceAfter}},
         {"ql", {AlignLeft}},
         {"qc", {AlignCentre}},
         {"qr", {AlignRight}},

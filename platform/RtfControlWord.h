@@ -28,6 +28,8 @@ enum class RtfControlWord {
     LeftIndent,
     FirstLineIndent,
     RightIndent,
+    SpaceBefore,
+    SpaceAfter,
     AlignLeft,
     AlignCentre,
     AlignRight,

@@ -281,6 +281,12 @@ bool RtfReader::applyParagraphWord(RtfControlWord word, const RtfToken &token) {
     case RtfControlWord::RightIndent:
         paragraph.rightTwips = clampedTwips(token.parameter);
         return true;
+    case RtfControlWord::SpaceBefore:
+        paragraph.spaceBeforeTwips = std::max(0, clampedTwips(token.parameter));
+        return true;
+    case RtfControlWord::SpaceAfter:
+        paragraph.spaceAfterTwips = std::max(0, clampedTwips(token.parameter));
+        return true;
     case RtfControlWord::AlignLeft:
         paragraph.alignment = Qt::AlignLeft;
         return true;
@@ -367,6 +373,8 @@ QTextBlockFormat RtfReader::blockFormat() const {
     format.setLeftMargin(paragraph.leftTwips / RtfConstants::twipsPerPixel);
     format.setTextIndent(paragraph.firstLineTwips / RtfConstants::twipsPerPixel);
     format.setRightMargin(paragraph.rightTwips / RtfConstants::twipsPerPixel);
+    format.setTopMargin(paragraph.spaceBeforeTwips / RtfConstants::twipsPerPixel);
+    format.setBottomMargin(paragraph.spaceAfterTwips / RtfConstants::twipsPerPixel);
     format.setAlignment(paragraph.alignment);
     return format;
 }

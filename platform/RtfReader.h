@@ -39,6 +39,8 @@ private:
         int leftTwips = 0;
         int firstLineTwips = 0;
         int rightTwips = 0;
+        int spaceBeforeTwips = 0;
+        int spaceAfterTwips = 0;
         Qt::Alignment alignment = Qt::AlignLeft;
     };
 

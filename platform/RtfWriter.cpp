@@ -105,9 +105,12 @@ void RtfWriter::writeBlock(const QTextBlock &block) {
 
 void RtfWriter::writeParagraphFormat(const QTextBlockFormat &format) {
     m_out += "\\pard";
-    const std::pair<const char *, qreal> indents[] = {
-        {"li", format.leftMargin()}, {"fi", format.textIndent()}, {"ri", format.rightMargin()}};
-    for (const auto &[word, pixels] : indents)
+    const std::pair<const char *, qreal> margins[] = {{"li", format.leftMargin()},
+                                                      {"fi", format.textIndent()},
+                                                      {"ri", format.rightMargin()},
+                                                      {"sb", format.topMargin()},
+                                                      {"sa", format.bottomMargin()}};
+    for (const auto &[word, pixels] : margins)
         if (const int twips = qRound(pixels * RtfConstants::twipsPerPixel); twips != 0)
             writeWord(word, twips);
     m_out += alignmentWord(format.alignment());

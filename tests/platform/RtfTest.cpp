@@ -135,6 +135,8 @@ TEST_F(RtfTest, ParagraphsKeepAlignmentIndentsAndEmptyLines) {
     right.setAlignment(Qt::AlignRight);
     right.setTextIndent(2);
     right.setRightMargin(4);
+    right.setTopMargin(2);
+    right.setBottomMargin(6); // 90 twips of space after the paragraph
     cursor.insertBlock(right);
     cursor.insertText("right");
 
@@ -150,6 +152,8 @@ TEST_F(RtfTest, ParagraphsKeepAlignmentIndentsAndEmptyLines) {
     EXPECT_EQ(last.alignment(), Qt::AlignRight);
     EXPECT_DOUBLE_EQ(last.textIndent(), 2);
     EXPECT_DOUBLE_EQ(last.rightMargin(), 4);
+    EXPECT_DOUBLE_EQ(last.topMargin(), 2);
+    EXPECT_DOUBLE_EQ(last.bottomMargin(), 6);
 }
 
 TEST_F(RtfTest, SpecialCharactersSurvive) {

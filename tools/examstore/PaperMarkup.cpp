@@ -2,6 +2,7 @@
 
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 #include <functional>
 
 namespace PaperMarkup {
@@ -32,6 +33,13 @@ void forEachRun(const QString &line,
     if (start < line.size()) onRun(line.mid(start), bold, underline);
 }
 
+const QString BlankPadding = QStringLiteral("\u00A0\u00A0");
+
+bool isBlankNumber(const QString &run) {
+    return !run.isEmpty() &&
+           std::all_of(run.cbegin(), run.cend(), [](QChar c) { return c.isDigit(); });
+}
+
 QStringList linesOf(const QString &source) {
     QString text = source;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -41,18 +49,21 @@ QStringList linesOf(const QString &source) {
 
 } // namespace
 
-void toDocument(const QString &source, const QTextCharFormat &base, QTextDocument &doc) {
+void toDocument(const QString &source, const QTextCharFormat &base, QTextDocument &doc,
+                const QTextBlockFormat &paragraph) {
     doc.clear();
     QTextCursor cursor(&doc);
+    cursor.setBlockFormat(paragraph);
     cursor.setCharFormat(base);
     const QStringList lines = linesOf(source);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i > 0) cursor.insertBlock(QTextBlockFormat(), base);
+        if (i > 0) cursor.insertBlock(paragraph, base);
         forEachRun(lines[i], [&cursor, &base](const QString &run, bool bold, bool underline) {
             QTextCharFormat format = base;
             if (bold) format.setFontWeight(QFont::Bold);
             format.setFontUnderline(underline);
-            cursor.insertText(run, format);
+            cursor.insertText(
+                underline && isBlankNumber(run) ? BlankPadding + run + BlankPadding : run, format);
         });
     }
 }

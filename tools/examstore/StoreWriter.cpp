@@ -15,6 +15,8 @@ namespace {
 
 constexpr double EnglishPointSize = 11.0;
 constexpr double ChinesePointSize = 10.5;
+// Space after each paragraph of prose; question lists stay compact.
+constexpr qreal ProseParagraphSpacing = 6.0;
 
 QFont fontFor(const QString &column) {
     const bool english = column == QLatin1String("yw") || column == QLatin1String("st");
@@ -29,7 +31,9 @@ QString toRtf(const QString &source, const QString &column) {
     doc.setDefaultFont(font);
     QTextCharFormat base;
     base.setFont(font);
-    PaperMarkup::toDocument(source, base, doc);
+    QTextBlockFormat paragraph;
+    if (column != QLatin1String("st")) paragraph.setBottomMargin(ProseParagraphSpacing);
+    PaperMarkup::toDocument(source, base, doc, paragraph);
     return QString::fromLatin1(Rtf::write(doc));
 }
 

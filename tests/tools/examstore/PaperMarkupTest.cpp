@@ -37,10 +37,11 @@ TEST(PaperMarkup, LinesBecomeParagraphsWithBoldAndUnderlinedRuns) {
     PaperMarkup::toDocument("**Text 1** Cities are __21__ warm.\r\n\r\n__(61) Translate me.__\r\n",
                             base(), doc);
     ASSERT_EQ(doc.blockCount(), 3);
-    EXPECT_EQ(runsOf(doc.firstBlock()), (std::vector<TextRun>{{"Text 1", true, false},
-                                                              {" Cities are ", false, false},
-                                                              {"21", false, true},
-                                                              {" warm.", false, false}}));
+    EXPECT_EQ(runsOf(doc.firstBlock()),
+              (std::vector<TextRun>{{"Text 1", true, false},
+                                    {" Cities are ", false, false},
+                                    {"\u00A0\u00A021\u00A0\u00A0", false, true},
+                                    {" warm.", false, false}}));
     EXPECT_TRUE(doc.findBlockByNumber(1).text().isEmpty());
     EXPECT_EQ(runsOf(doc.lastBlock()), (std::vector<TextRun>{{"(61) Translate me.", false, true}}));
     for (QTextBlock block = doc.begin(); block != doc.end(); block = block.next())
@@ -49,6 +50,16 @@ TEST(PaperMarkup, LinesBecomeParagraphsWithBoldAndUnderlinedRuns) {
                       QStringList{"Arial"});
             EXPECT_EQ(it.fragment().charFormat().fontPointSize(), 11);
         }
+}
+
+TEST(PaperMarkup, EveryParagraphTakesTheParagraphFormat) {
+    QTextDocument doc;
+    QTextBlockFormat spaced;
+    spaced.setBottomMargin(6);
+    PaperMarkup::toDocument("first\nsecond\n\nlast", base(), doc, spaced);
+    ASSERT_EQ(doc.blockCount(), 4);
+    for (QTextBlock block = doc.begin(); block != doc.end(); block = block.next())
+        EXPECT_EQ(block.blockFormat().bottomMargin(), 6);
 }
 
 TEST(PaperMarkup, AnUnclosedMarkerEndsWithItsLine) {

@@ -37,7 +37,8 @@ TEST(StoreWriter, ExamStoreHoldsEachPartAsRichTextTheReaderCanShow) {
     ASSERT_TRUE(paper);
     QTextDocument article;
     Rtf::read(paper->yw.toUtf8(), article);
-    EXPECT_EQ(article.toPlainText(), "Text 1\nCities stay 1 warm.");
+    EXPECT_EQ(article.toPlainText(), "Text 1\nCities stay   1   warm."); // a widened blank
+    EXPECT_GT(article.firstBlock().blockFormat().bottomMargin(), 0); // prose paragraphs breathe
     EXPECT_TRUE(firstRunFormat(article).font().bold());
     EXPECT_EQ(firstRunFormat(article).fontFamilies().toStringList().value(0), Fonts::Arial);
     EXPECT_EQ(firstRunFormat(article).fontPointSize(), 11);
