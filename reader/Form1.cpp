@@ -8,6 +8,7 @@
 #include "reader/PicturePanel.h"
 #include "reader/ReaderFiles.h"
 #include "reader/Twips.h"
+#include "reader/dictionary/WordPopup.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -55,6 +56,14 @@ QFont fontOf(const QString &family, double pointSize) {
 template <typename Control> Control *named(Control *control, const char *name) {
     control->setObjectName(QLatin1String(name));
     return control;
+}
+
+QPointF twips(QPointF pixels) {
+    return pixels * Twips::PerPixel;
+}
+
+QSizeF twips(QSize pixels) {
+    return QSizeF(pixels) * Twips::PerPixel;
 }
 
 QLabel *statusPanel() {
@@ -113,6 +122,9 @@ void Form1::buildControls() {
     R2->setFont(fontOf(Fonts::Song, LowerPanePointSize));
     R2->viewport()->installEventFilter(this);
     setLowerPaneEditable(false);
+
+    Picture8 = new WordPopup(client);
+    m_wordPicking.emplace(m_files.dictionaryPath(), m_speaker, *Picture8);
 
     statusPanel1 = statusPanel();
     statusPanel2 = statusPanel();
@@ -271,11 +283,28 @@ void Form1::R2_DblClick() {
     m_notesStore.save(selectedKey(), QString::fromLatin1(Rtf::write(*R2->document())));
 }
 
-// The word popup looks up the word under the mouse here.
-void Form1::R1_MouseUp(QMouseEvent *) {}
-void Form1::R2_MouseUp(QMouseEvent *) {}
-void Form1::R1_MouseMove(QMouseEvent *) {}
-void Form1::R2_MouseMove(QMouseEvent *) {}
+// A left-button release looks up the word at the caret and shows it in Picture8 near the
+// mouse; the article pane is placed from Picture2, which it fills. Moving the mouse sideways
+// away from that spot hides Picture8 again.
+void Form1::R1_MouseUp(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton) return;
+    m_wordPicking->articleMouseUp(*R1, twips(Picture2->pos()), twips(event->position()),
+                                  twips(frameGeometry().size()));
+}
+
+void Form1::R2_MouseUp(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton) return;
+    m_wordPicking->lowerPaneMouseUp(*R2, twips(R2->pos()), twips(event->position()),
+                                    twips(frameGeometry().size()));
+}
+
+void Form1::R1_MouseMove(QMouseEvent *event) {
+    m_wordPicking->mouseMove(twips(event->position()).x());
+}
+
+void Form1::R2_MouseMove(QMouseEvent *event) {
+    m_wordPicking->mouseMove(twips(event->position()).x());
+}
 
 bool Form1::eventFilter(QObject *watched, QEvent *event) {
     const bool upper = watched == R1->viewport();

@@ -2,6 +2,7 @@
 
 #include "reader/ExamStore.h"
 #include "reader/NotesStore.h"
+#include "reader/dictionary/WordPicking.h"
 
 #include <QMainWindow>
 #include <optional>
@@ -17,6 +18,7 @@ class QToolBar;
 class QTreeWidget;
 class ReaderFiles;
 class Speaker;
+class WordPopup;
 
 // The reader's main window: the tree of years and parts on the left, the article above, the
 // four tabs with questions, answers, translation and the student's note below. Controls keep
@@ -36,7 +38,8 @@ public:
     PicturePanel *Picture2 = nullptr; // the background the article is drawn over
     QTextEdit *R1 = nullptr;          // the article
     QTabWidget *Tab1 = nullptr;
-    QTextEdit *R2 = nullptr; // questions, answers, translation or note
+    QTextEdit *R2 = nullptr;       // questions, answers, translation or note
+    WordPopup *Picture8 = nullptr; // the entry of the word last clicked in R1 or R2
     QLabel *statusPanel1 = nullptr;
     QLabel *statusPanel2 = nullptr;
 
@@ -84,4 +87,5 @@ private:
     Speaker &m_speaker; // speaks the words looked up in the panes
     ExamStore m_examStore;
     NotesStore m_notesStore;
+    std::optional<WordPicking> m_wordPicking; // made with Picture8
 };

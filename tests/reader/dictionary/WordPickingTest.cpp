@@ -4,6 +4,7 @@
 #include "reader/Twips.h"
 #include "reader/dictionary/WordPopup.h"
 #include "tests/reader/dictionary/DictionaryFiles.h"
+#include "tests/reader/dictionary/RecordingSpeech.h"
 
 #include <QLabel>
 #include <QTextEdit>
@@ -15,19 +16,6 @@ namespace {
 
 const QString Entries = u"$a[ei, 2]art.一$study['st3di]vt.学习；研究；细看 vi.读书 n.学习；研究"
                         u"$with one voice[]异口同声地$"_s;
-
-// Remembers what it was asked to speak; produces no sound.
-class RecordingBackend : public SpeechBackend {
-public:
-    explicit RecordingBackend(QStringList &spoken) : m_spoken(spoken) {}
-    SpeechSamples synthesize(const QString &text, int) override {
-        m_spoken += text;
-        return {};
-    }
-
-private:
-    QStringList &m_spoken;
-};
 
 class WordPickingTest : public ::testing::Test {
 protected:
@@ -44,7 +32,7 @@ protected:
     }
 
     QStringList m_spoken;
-    Speaker m_speaker{std::make_unique<RecordingBackend>(m_spoken), Speaker::Silent};
+    Speaker m_speaker{std::make_unique<RecordingSpeech>(m_spoken), Speaker::Silent};
     QWidget m_window;
     WordPopup *m_popup = new WordPopup(&m_window);
     DictionaryFiles m_files;
