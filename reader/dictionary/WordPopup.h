@@ -27,8 +27,8 @@ public:
     // when there is none) and shows the popup.
     void showEntry(const DictionaryEntry &entry);
 
-    // The transcription on show, in the phonetic font's code.
-    QString transcription() const { return m_transcription; }
+    // The entry on show, its transcription in the phonetic font's code.
+    const DictionaryEntry &entry() const { return m_entry; }
 
     // Top-left corner in twips of the parent.
     void moveTo(QPointF twips);
@@ -38,5 +38,5 @@ public:
 private:
     void placeClosingBracket();
 
-    QString m_transcription;
+    DictionaryEntry m_entry;
 };

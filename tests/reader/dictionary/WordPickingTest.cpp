@@ -7,6 +7,7 @@
 #include "tests/reader/dictionary/RecordingSpeech.h"
 
 #include <QLabel>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Entries = u"$a[ei, 2]art.一$study['st3di]vt.学习；研究；细看 vi.读书 n.学习；研究"
+const QString Entries = u"$a[ei, 2]art.<一>$study['st3di]vt.学习；研究；细看 vi.读书 n.学习；研究"
                         u"$with one voice[]异口同声地$"_s;
 
 class WordPickingTest : public ::testing::Test {
@@ -47,9 +48,10 @@ TEST_F(WordPickingTest, FoundWordIsSpokenAndShownWithItsTranscription) {
     EXPECT_EQ(m_spoken, QStringList{u"study"_s});
     EXPECT_FALSE(m_popup->isHidden());
     EXPECT_EQ(m_popup->Label11->text(), u"study"_s);
-    EXPECT_EQ(m_popup->transcription(), u"5stQdi"_s);
+    EXPECT_EQ(m_popup->entry().transcription, u"5stQdi"_s);
     EXPECT_EQ(m_popup->Label15->text(), u"ˈstʌdi"_s);
-    EXPECT_EQ(m_popup->Label16->text(), u"vt.学习；研究；细看 vi.读书 n.学习；研究"_s);
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(m_popup->Label16->text()).toPlainText(),
+              u"vt.学习；研究；细看 vi.读书 n.学习；研究"_s);
     EXPECT_FALSE(m_popup->Label12->isHidden());
     EXPECT_FALSE(m_popup->Label13->isHidden());
     // The closing bracket stands 20 twips after the transcription.
@@ -65,6 +67,13 @@ TEST_F(WordPickingTest, EntryWithoutTranscriptionHidesTheBrackets) {
     EXPECT_TRUE(m_popup->Label12->isHidden());
     EXPECT_TRUE(m_popup->Label13->isHidden());
     EXPECT_TRUE(m_popup->Label15->text().isEmpty());
+}
+
+TEST_F(WordPickingTest, DefinitionIsShownAsPlainText) {
+    m_picking.schword(u"a"_s);
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(m_popup->Label16->text()).toPlainText(),
+              u"art.<一>"_s);
+    EXPECT_EQ(m_popup->Label15->text(), u"ei/ə"_s);
 }
 
 TEST_F(WordPickingTest, WordNotFoundLeavesThePopupAsItWas) {
