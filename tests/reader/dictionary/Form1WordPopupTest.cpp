@@ -72,6 +72,17 @@ TEST_F(Form1WordPopupTest, ClickInTheArticleShowsTheWordBelowRightOfTheMouse) {
     EXPECT_TRUE(form->Picture8->isHidden());
 }
 
+TEST_F(Form1WordPopupTest, WordNotFoundMovesTheVisiblePopupWithItsOldWord) {
+    const QString article = form->R1->toPlainText();
+    QTest::mouseClick(form->R1->viewport(), Qt::LeftButton, {},
+                      pointAt(form->R1, int(article.indexOf(u"paragraph"_s)) + 3));
+    const QPoint click = pointAt(form->R1, int(article.indexOf(u"Second"_s)) + 3);
+    QTest::mouseClick(form->R1->viewport(), Qt::LeftButton, {}, click);
+    EXPECT_FALSE(form->Picture8->isHidden());
+    EXPECT_EQ(form->Picture8->Label11->text(), u"paragraph"_s);
+    EXPECT_EQ(form->Picture8->pos(), form->Picture2->pos() + click + QPoint(10, 10));
+}
+
 TEST_F(Form1WordPopupTest, ClickInTheLowerPaneIsPlacedFromThePane) {
     const QPoint click = pointAt(form->R2, 1);
     QTest::mouseClick(form->R2->viewport(), Qt::LeftButton, {}, click);

@@ -2,7 +2,6 @@
 
 #include "reader/dictionary/PopupPlacement.h"
 
-#include <QTextEdit>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -37,15 +36,6 @@ TEST(PickWord, OnlyLettersFormAWordAndOneLetterIsNone) {
     EXPECT_EQ(pickword(Text, 19), QString()); // "a"
     EXPECT_EQ(pickword(Text, 21), QString()); // "x" before a digit
     EXPECT_EQ(pickword(u"café au"_s, 2), u"caf"_s);
-}
-
-TEST(PickWord, ReadsThePanesCaret) {
-    QTextEdit pane;
-    pane.setPlainText(u"first line\nsecond line"_s);
-    QTextCursor cursor = pane.textCursor();
-    cursor.setPosition(14);
-    pane.setTextCursor(cursor);
-    EXPECT_EQ(pickword(pane), u"second"_s);
 }
 
 TEST(PopupPlacement, PlacedBelowRightOfTheMouse) {

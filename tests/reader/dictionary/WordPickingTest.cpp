@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QTextDocumentFragment>
-#include <QTextEdit>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -20,25 +19,12 @@ const QString Entries = u"$a[ei, 2]art.<一>$study['st3di]vt.学习；研究；�
 
 class WordPickingTest : public ::testing::Test {
 protected:
-    WordPickingTest() {
-        m_window.resize(1080, 806);
-        m_pane.setPlainText(u"We study a foreign language with one voice."_s);
-    }
-
-    void clickAt(qsizetype caret, QPointF mouse = {1000, 500}) {
-        QTextCursor cursor = m_pane.textCursor();
-        cursor.setPosition(int(caret));
-        m_pane.setTextCursor(cursor);
-        m_picking.articleMouseUp(m_pane, {2580, 720}, mouse, {16200, 12090});
-    }
-
     QStringList m_spoken;
     Speaker m_speaker{std::make_unique<RecordingSpeech>(m_spoken), Speaker::Silent};
     QWidget m_window;
     WordPopup *m_popup = new WordPopup(&m_window);
     DictionaryFiles m_files;
     WordPicking m_picking{m_files.write(Entries), m_speaker, *m_popup};
-    QTextEdit m_pane;
 };
 
 } // namespace
@@ -84,29 +70,4 @@ TEST_F(WordPickingTest, WordNotFoundLeavesThePopupAsItWas) {
     EXPECT_FALSE(m_popup->isHidden());
     EXPECT_EQ(m_popup->Label11->text(), u"study"_s);
     EXPECT_EQ(m_spoken, QStringList{u"study"_s});
-}
-
-TEST_F(WordPickingTest, ClickPlacesThePopupAndLooksUpTheWordAtTheCaret) {
-    clickAt(5);
-    EXPECT_EQ(m_popup->Label11->text(), u"study"_s);
-    EXPECT_EQ(m_popup->positionTwips(), QPointF(3735, 1365)); // 3730, 1370 on whole pixels
-    EXPECT_EQ(m_picking.lastLookupX(), 1000);
-
-    // A click on a word not in the dictionary moves the popup but keeps its word.
-    clickAt(12, {3000, 1500});
-    EXPECT_EQ(m_popup->Label11->text(), u"study"_s);
-    EXPECT_EQ(m_popup->positionTwips().y(), 2370);
-}
-
-TEST_F(WordPickingTest, SidewaysMoveHidesThePopupUpAndDownDoesNot) {
-    clickAt(5, {1000.4, 500});
-    m_picking.mouseMove(1020);
-    EXPECT_FALSE(m_popup->isHidden());
-    m_picking.mouseMove(1023);
-    EXPECT_TRUE(m_popup->isHidden());
-    EXPECT_EQ(m_picking.lastLookupX(), 0);
-
-    clickAt(5);
-    m_picking.mouseMove(1000); // any distance up or down: only x is given
-    EXPECT_FALSE(m_popup->isHidden());
 }
