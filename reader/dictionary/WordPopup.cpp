@@ -5,6 +5,7 @@
 #include "reader/Twips.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 
@@ -17,9 +18,11 @@ const QColor HeadwordColour(255, 0, 0);
 const QColor TextColour(0, 192, 192);
 
 constexpr double PointSize = 9;
-// The definition label holds two whole lines at this spacing; the Chinese fonts' own, wider
-// spacing would show the second line cut in half.
-constexpr int DefinitionLineHeightPercent = 80;
+constexpr double DefinitionLeft = 75;
+constexpr double DefinitionTop = 480;
+constexpr double DefinitionWidth = 2160;
+constexpr double DefinitionHeight = 420;
+constexpr double BottomMargin = 75; // below a definition longer than the designed two lines
 
 QLabel *label(QWidget *parent, const char *name, const QColor &colour, double left, double top) {
     auto *created = new QLabel(parent);
@@ -75,10 +78,10 @@ WordPopup::WordPopup(QWidget *parent) : QFrame(parent) {
     Label13 = label(this, "Label13", TextColour, 0, TranscriptionTop);
     Label13->setFont(phoneticFont());
     setSizedText(Label13, QStringLiteral("]"));
-    Label16 = label(this, "Label16", TextColour, 75, 480);
-    Label16->setFixedSize(Twips::toPixels(2160), Twips::toPixels(420));
+    Label16 = label(this, "Label16", TextColour, DefinitionLeft, DefinitionTop);
+    Label16->setFixedSize(Twips::toPixels(DefinitionWidth), Twips::toPixels(DefinitionHeight));
     Label16->setFont(fontOf(Fonts::Song));
-    Label16->setTextFormat(Qt::RichText);
+    Label16->setTextFormat(Qt::PlainText);
     Label16->setWordWrap(true);
     Label16->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hide();
@@ -86,9 +89,8 @@ WordPopup::WordPopup(QWidget *parent) : QFrame(parent) {
 
 void WordPopup::showEntry(const DictionaryEntry &entry) {
     setSizedText(Label11, entry.headword);
-    Label16->setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>")
-                         .arg(DefinitionLineHeightPercent)
-                         .arg(entry.definition.toHtmlEscaped()));
+    Label16->setText(entry.definition);
+    fitDefinition();
     m_entry = entry;
     setSizedText(Label15, phoneticToIpa(entry.transcription));
     Label12->hide();
@@ -98,8 +100,27 @@ void WordPopup::showEntry(const DictionaryEntry &entry) {
         Label12->show();
         Label13->show();
     }
+    keepInsideParent();
     show();
     raise();
+}
+
+// The popup keeps its designed size for definitions of up to two lines and grows downwards
+// for longer ones, so that a definition is never cut off.
+void WordPopup::fitDefinition() {
+    const int designed = Twips::toPixels(DefinitionHeight);
+    Label16->setMinimumHeight(0); // the previous entry's height must not count as needed
+    const int needed = std::max(designed, Label16->heightForWidth(Label16->width()));
+    Label16->setFixedHeight(needed);
+    setFixedHeight(Twips::toPixels(Height) +
+                   (needed > designed ? needed - designed + Twips::toPixels(BottomMargin) : 0));
+}
+
+// A popup grown past the bottom of the window is lifted until its bottom edge shows.
+void WordPopup::keepInsideParent() {
+    const QWidget *window = parentWidget();
+    if (!window || y() + height() <= window->height()) return;
+    move(x(), std::max(0, window->height() - height()));
 }
 
 void WordPopup::placeClosingBracket() {

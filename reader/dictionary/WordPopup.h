@@ -24,7 +24,7 @@ public:
     QLabel *Label16 = nullptr; // definition
 
     // Fills the labels with the entry, shows the brackets around a transcription (hides them
-    // when there is none) and shows the popup.
+    // when there is none) and shows the popup, taller when the definition needs more room.
     void showEntry(const DictionaryEntry &entry);
 
     // The entry on show, its transcription in the phonetic font's code.
@@ -37,6 +37,8 @@ public:
 
 private:
     void placeClosingBracket();
+    void fitDefinition();
+    void keepInsideParent();
 
     DictionaryEntry m_entry;
 };

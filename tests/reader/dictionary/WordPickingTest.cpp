@@ -7,15 +7,17 @@
 #include "tests/reader/dictionary/RecordingSpeech.h"
 
 #include <QLabel>
-#include <QTextDocumentFragment>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Entries = u"$a[ei, 2]art.<一>$study['st3di]vt.学习；研究；细看 vi.读书 n.学习；研究"
-                        u"$with one voice[]异口同声地$"_s;
+const QString Entries =
+    u"$a[ei, 2]art.<一>$study['st3di]vt.学习；研究；细看 vi.读书 n.学习；研究"
+    u"$with one voice[]异口同声地"
+    u"$run[r3n]vi. 跑, 奔跑, 运转, 流动, 竞选, 褪色, 延续, 蔓延 vt. 经营, 管理, "
+    u"运行, 使流动, 使奔跑, 驾驶, 追踪, 冒险 n. 奔跑, 路程, 趋势, 一连串$"_s;
 
 class WordPickingTest : public ::testing::Test {
 protected:
@@ -36,8 +38,7 @@ TEST_F(WordPickingTest, FoundWordIsSpokenAndShownWithItsTranscription) {
     EXPECT_EQ(m_popup->Label11->text(), u"study"_s);
     EXPECT_EQ(m_popup->entry().transcription, u"5stQdi"_s);
     EXPECT_EQ(m_popup->Label15->text(), u"ˈstʌdi"_s);
-    EXPECT_EQ(QTextDocumentFragment::fromHtml(m_popup->Label16->text()).toPlainText(),
-              u"vt.学习；研究；细看 vi.读书 n.学习；研究"_s);
+    EXPECT_EQ(m_popup->Label16->text(), u"vt.学习；研究；细看 vi.读书 n.学习；研究"_s);
     EXPECT_FALSE(m_popup->Label12->isHidden());
     EXPECT_FALSE(m_popup->Label13->isHidden());
     // The closing bracket stands 20 twips after the transcription.
@@ -57,8 +58,8 @@ TEST_F(WordPickingTest, EntryWithoutTranscriptionHidesTheBrackets) {
 
 TEST_F(WordPickingTest, DefinitionIsShownAsPlainText) {
     m_picking.schword(u"a"_s);
-    EXPECT_EQ(QTextDocumentFragment::fromHtml(m_popup->Label16->text()).toPlainText(),
-              u"art.<一>"_s);
+    EXPECT_EQ(m_popup->Label16->textFormat(), Qt::PlainText);
+    EXPECT_EQ(m_popup->Label16->text(), u"art.<一>"_s);
     EXPECT_EQ(m_popup->Label15->text(), u"ei/ə"_s);
 }
 
@@ -70,4 +71,22 @@ TEST_F(WordPickingTest, WordNotFoundLeavesThePopupAsItWas) {
     EXPECT_FALSE(m_popup->isHidden());
     EXPECT_EQ(m_popup->Label11->text(), u"study"_s);
     EXPECT_EQ(m_spoken, QStringList{u"study"_s});
+}
+
+TEST_F(WordPickingTest, LongDefinitionGrowsThePopupInsideTheWindow) {
+    m_window.resize(400, 300);
+    m_picking.schword(u"a"_s); // a one-line definition keeps the designed size
+    const QSize designed(Twips::toPixels(WordPopup::Width), Twips::toPixels(WordPopup::Height));
+    EXPECT_EQ(m_popup->size(), designed);
+
+    m_popup->move(10, 280); // near the bottom of the window
+    m_picking.schword(u"run"_s);
+    QLabel *definition = m_popup->Label16;
+    EXPECT_GT(m_popup->height(), designed.height());
+    EXPECT_GE(definition->height(), definition->heightForWidth(definition->width()));
+    EXPECT_LE(m_popup->geometry().bottom(), 300);
+    EXPECT_EQ(m_popup->x(), 10);
+
+    m_picking.schword(u"a"_s);
+    EXPECT_EQ(m_popup->size(), designed);
 }
