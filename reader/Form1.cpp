@@ -228,7 +228,7 @@ void Form1::T1_Click() {
     if (!node->parent()) {
         Picture1->show();
         Picture2->hide();
-        R2->setPlainText({});
+        clearLowerPane();
         return;
     }
     Picture1->hide();
@@ -248,7 +248,7 @@ void Form1::selectFirstTab() {
 }
 
 void Form1::Tab1_Click() {
-    R2->clear();
+    clearLowerPane();
     const int tab = selectedTab();
     if (tab == NotesTab) {
         openNotesTab();
@@ -266,8 +266,14 @@ void Form1::setLowerPaneEditable(bool editable) {
     R2->viewport()->setCursor(editable ? Qt::IBeamCursor : Qt::ArrowCursor);
 }
 
+void Form1::clearLowerPane() {
+    R2->clear();
+    m_noteKey.clear();
+}
+
 void Form1::openNotesTab() {
-    if (const auto note = m_notesStore.load(selectedKey())) showRtf(R2, *note);
+    m_noteKey = selectedKey();
+    if (const auto note = m_notesStore.load(m_noteKey)) showRtf(R2, *note);
     setLowerPaneEditable(true);
     R2->setFocus();
     R2->moveCursor(QTextCursor::End);
@@ -280,7 +286,7 @@ void Form1::R2_DblClick() {
     NoteFormat::apply(cursor, NoteFormat::workspaceGrey());
     cursor.setPosition(cursor.selectionStart());
     R2->setTextCursor(cursor);
-    m_notesStore.save(selectedKey(), QString::fromLatin1(Rtf::write(*R2->document())));
+    m_notesStore.save(m_noteKey, QString::fromLatin1(Rtf::write(*R2->document())));
 }
 
 // A left-button release looks up the word at the caret and shows it in Picture8 near the

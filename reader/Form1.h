@@ -79,6 +79,7 @@ private:
     void makeArticleTransparent();
     void selectFirstTab();
     void setLowerPaneEditable(bool editable);
+    void clearLowerPane();
     void openNotesTab();
     void openPage(const QString &resourcePath, const QString &fileName);
     std::optional<ExamStore::Paper> fetchSelectedPaper() const;
@@ -88,4 +89,7 @@ private:
     ExamStore m_examStore;
     NotesStore m_notesStore;
     std::optional<WordPicking> m_wordPicking; // made with Picture8
+    // The part whose note R2 holds; empty while it holds none. The tree's selection can move
+    // without a click (keys, a drag), so a note is saved to the part it was opened for.
+    QString m_noteKey;
 };

@@ -203,6 +203,23 @@ TEST_F(Form1Test, SavedNoteSurvivesSwitchingPartsAndReopeningTheStore) {
     EXPECT_EQ(storedNote(Key2004Part2), NoteFormat::HintText);
 }
 
+// Dragging across the tree or moving through it with the keys selects another part without a
+// click, so the pane still holds the note of the part it was opened for.
+TEST_F(Form1Test, NoteIsSavedToThePartItWasOpenedFor) {
+    clickNode(partNode(1998, 5));
+    clickTab(Form1::NotesTab);
+    QTest::keyClicks(form->R2, " mine");
+    form->T1->setCurrentItem(partNode(2004, 2));
+    doubleClickLowerPane();
+    EXPECT_EQ(storedNote(Key1998Part5), NoteFormat::HintText + " mine");
+    EXPECT_EQ(storedNote(Key2004Part2), NoteFormat::HintText);
+
+    clickNode(yearNode(2005)); // the pane is emptied: it holds no part's note now
+    QTest::keyClicks(form->R2, "scribble");
+    doubleClickLowerPane();
+    EXPECT_EQ(storedNote(Key1998Part5), NoteFormat::HintText + " mine");
+}
+
 TEST_F(Form1Test, NoteNotDoubleClickedIsLost) {
     clickNode(partNode(1998, 5));
     clickTab(Form1::NotesTab);
