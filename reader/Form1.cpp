@@ -324,8 +324,11 @@ bool Form1::eventFilter(QObject *watched, QEvent *event) {
         upper ? R1_MouseMove(mouse) : R2_MouseMove(mouse);
         break;
     case QEvent::MouseButtonDblClick:
-        if (!upper) R2_DblClick();
-        break;
+        if (upper) break;
+        R2_DblClick();
+        // On the notes tab the double-click is the save command: the pane must not go on to
+        // select the word under the mouse after the save has cleared the selection.
+        return selectedTab() == NotesTab;
     default:
         break;
     }

@@ -181,6 +181,9 @@ TEST_F(Form1Test, SavedNoteSurvivesSwitchingPartsAndReopeningTheStore) {
     form->R2->setCurrentCharFormat(ownStyle);
     QTest::keyClicks(form->R2, "Heat island: cities stay warm");
     doubleClickLowerPane();
+    // The caret goes to the start with nothing selected, so typing on replaces no word.
+    EXPECT_FALSE(form->R2->textCursor().hasSelection());
+    EXPECT_EQ(form->R2->textCursor().position(), 0);
 
     clickNode(partNode(2004, 2));
     EXPECT_EQ(form->selectedTab(), Form1::QuestionsTab);
