@@ -7,10 +7,26 @@
 
 namespace WordListFile {
 
+namespace {
+
+// The database header a word list starts with, whose second byte is either at rest or open.
+const QByteArray DatabaseHeader("SQLite format 3\0", 16);
+
+bool isWordListHeader(QByteArray header) {
+    if (header.size() != DatabaseHeader.size()) return false;
+    if (header.at(1) != RestByte && header.at(1) != OpenByte) return false;
+    header[1] = OpenByte;
+    return header == DatabaseHeader;
+}
+
+} // namespace
+
 bool writeHeaderByte(const QString &path, char byte) {
     QFile file(path);
-    if (!file.exists() || file.size() < 2 || !file.open(QIODevice::ReadWrite)) return false;
-    return file.seek(1) && file.write(&byte, 1) == 1;
+    if (!file.exists() || file.size() < DatabaseHeader.size() || !file.open(QIODevice::ReadWrite) ||
+        !isWordListHeader(file.read(DatabaseHeader.size())))
+        return false;
+    return file.seek(1) && file.write(&byte, 1) == 1 && file.flush();
 }
 
 int readHeaderByte(const QString &path) {

@@ -10,7 +10,8 @@ namespace WordListFile {
 constexpr char RestByte = 0x00;
 constexpr char OpenByte = 0x51; // 'Q' of "SQLite format 3"
 
-// Writes one byte at offset 1 of an existing file; false when the file is missing or read-only.
+// Writes one byte at offset 1 of an existing word list; false when the file is missing,
+// read-only or does not start with a word list's header, which is then left as it was.
 bool writeHeaderByte(const QString &path, char byte);
 // The byte at offset 1, or -1 when the file is missing or shorter.
 int readHeaderByte(const QString &path);

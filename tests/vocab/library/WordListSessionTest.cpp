@@ -73,6 +73,24 @@ TEST_F(WordListSessionTest, ListNamedWithTwoExtensionsOpensAndAMissingListCounts
     EXPECT_FALSE(QFile::exists(session.ListPath));
 }
 
+TEST_F(WordListSessionTest, FileThatIsNotAListKeepsEveryByteThroughOpenAndClose) {
+    QDir().mkpath(WordLibrary::wordFolder(folders.programFolder()) + "/c");
+    const QString path = WordLibrary::listPath(folders.programFolder(), "c", "notes");
+    const QByteArray content("my notes, not a word list");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    session.OpenList("c", "notes");
+    EXPECT_EQ(session.WordCount, 0);
+    session.CloseList();
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), content);
+}
+
 TEST_F(WordListSessionTest, RangeSelectsTheWordsBetweenStartAndEnd) {
     folders.makeList("c", "list", 120);
     session.OpenList("c", "list");
