@@ -14,7 +14,8 @@ constexpr QFile::Permissions Executable = QFile::ReadOwner | QFile::WriteOwner |
 } // namespace
 
 ReaderFiles::ReaderFiles(Paths paths, ResourceWriter writeResource)
-    : m_paths(std::move(paths)), m_writeResource(std::move(writeResource)) {}
+    : m_paths(std::move(paths)), m_writeResource(std::move(writeResource)),
+      m_runningReaders(m_paths.dataFolder()) {}
 
 QString ReaderFiles::inDataFolder(const QString &name) const {
     return Paths::join(m_paths.dataFolder(), name);
@@ -42,6 +43,7 @@ QString ReaderFiles::storeConnection(const QString &storePath) {
 
 void ReaderFiles::install() const {
     m_paths.createFolders();
+    m_runningReaders.join();
     m_writeResource(DictionaryResource, dictionaryPath());
     m_writeResource(ExamStoreResource, examStorePath());
     if (!Resources::fileExists(notesStorePath()))
@@ -49,8 +51,11 @@ void ReaderFiles::install() const {
 }
 
 void ReaderFiles::removeSessionFiles() const {
-    Resources::deleteFile(examStorePath());
-    Resources::deleteFile(vocadrillPath());
+    if (m_runningReaders.isLast()) {
+        Resources::deleteFile(examStorePath());
+        Resources::deleteFile(vocadrillPath());
+    }
+    m_runningReaders.leave();
 }
 
 bool ReaderFiles::writeVocadrill() const {

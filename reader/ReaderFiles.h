@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "platform/Resources.h"
+#include "reader/RunningReaders.h"
 
 #include <QString>
 #include <functional>
@@ -35,10 +36,12 @@ public:
 
     // The start-up installation, in order: the folders, the dictionary and the exam store
     // written afresh, the notes store only when missing. Each step that fails is skipped.
+    // From then on this reader counts as running.
     void install() const;
 
-    // Removes the files that exist only while the reader runs: the exam store and the
-    // Vocadrill program (a Vocadrill still running goes on without its file).
+    // Removes the files that exist only while readers run: the exam store and the Vocadrill
+    // program (a Vocadrill still running goes on without its file). Readers started from the
+    // same data folder share them, so only the last one to end removes them.
     void removeSessionFiles() const;
 
     // Writes the Vocadrill program and makes it executable; false when it could not be written.
@@ -53,4 +56,5 @@ private:
 
     Paths m_paths;
     ResourceWriter m_writeResource;
+    mutable RunningReaders m_runningReaders; // a lock, not part of what the files are
 };

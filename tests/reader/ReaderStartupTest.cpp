@@ -58,6 +58,17 @@ TEST(ReaderFiles, EndingRemovesStoreAndVocadrillOnly) {
     files.removeSessionFiles(); // a second end finds nothing to remove, and that is fine
 }
 
+TEST(ReaderFiles, OnlyTheLastReaderToEndRemovesTheStore) {
+    ReaderFixture fixture;
+    fixture.files.install();
+    const ReaderFiles second(fixture.paths); // a second reader on the same data folder
+    second.install();
+    fixture.files.removeSessionFiles();
+    EXPECT_TRUE(QFileInfo::exists(fixture.files.examStorePath()));
+    second.removeSessionFiles();
+    EXPECT_FALSE(QFileInfo::exists(fixture.files.examStorePath()));
+}
+
 TEST(ReaderFiles, VocadrillIsWrittenExecutable) {
     ReaderFixture fixture;
     fixture.paths.createFolders();
