@@ -29,8 +29,6 @@ public:
     void close();
 
     bool isOpen() const { return m_db != nullptr; }
-    bool isProtected() const { return !m_password.isEmpty(); }
-    sqlite3 *handle() const { return m_db; }
 
     // Runs one statement with positional parameters (?); false on any error.
     bool exec(const QString &sql, const QVariantList &params = {});
