@@ -22,7 +22,6 @@ public:
 
     explicit ReaderFiles(Paths paths, ResourceWriter writeResource = Resources::writeResource);
 
-    const Paths &paths() const { return m_paths; }
     QString dataFolder() const { return m_paths.dataFolder(); }
     QString dictionaryPath() const;
     QString examStorePath() const;

@@ -28,14 +28,11 @@ public:
     // popup. When nothing is found nothing is spoken and the popup stays as it was.
     void schword(const QString &word);
 
-    // The horizontal mouse position of the last lookup; 0 once the popup was hidden.
-    int lastLookupX() const { return m_lastLookupX; }
-
 private:
     void lookUpAt(const QTextEdit &pane, QPointF popupPosition, double mouseX);
 
     WordLookup m_lookup;
     Speaker &m_speaker;
     WordPopup &m_popup;
-    int m_lastLookupX = 0;
+    int m_lastLookupX = 0; // the mouse's x at the last lookup; 0 once the popup was hidden
 };

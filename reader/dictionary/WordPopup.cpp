@@ -131,7 +131,3 @@ void WordPopup::placeClosingBracket() {
 void WordPopup::moveTo(QPointF twips) {
     move(Twips::toPixels(twips.x()), Twips::toPixels(twips.y()));
 }
-
-QPointF WordPopup::positionTwips() const {
-    return {Twips::fromPixels(x()), Twips::fromPixels(y())};
-}

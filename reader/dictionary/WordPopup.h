@@ -32,7 +32,6 @@ public:
 
     // Top-left corner in twips of the parent.
     void moveTo(QPointF twips);
-    QPointF positionTwips() const;
     static QSizeF sizeTwips() { return {Width, Height}; }
 
 private:
