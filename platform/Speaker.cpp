@@ -50,7 +50,8 @@ std::unique_ptr<SpeechBackend> makeFliteBackend() {
 }
 
 Speaker::Speaker(std::unique_ptr<SpeechBackend> backend, Output output, QObject *parent)
-    : QObject(parent), m_backend(std::move(backend)), m_output(output) {}
+    : QObject(parent), m_backend(std::move(backend)), m_output(output),
+      m_audioOutput(&QMediaDevices::defaultAudioOutput) {}
 
 Speaker::~Speaker() {
     stopPlayback();
@@ -74,7 +75,7 @@ void Speaker::Speak(const QString &text, int) {
 
 void Speaker::play(const SpeechSamples &samples) {
     if (m_output == Silent) return;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    const QAudioDevice device = m_audioOutput();
     if (device.isNull()) return;
     QAudioFormat format;
     format.setSampleRate(samples.sampleRate);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QAudioDevice>
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -50,6 +52,10 @@ public:
     // The samples Speak would play for text at the current speed.
     SpeechSamples synthesize(const QString &text) const;
 
+    // The device Speak plays on, asked for at every word; by default the system's default
+    // output. Tests give a fixed device so that they never depend on the machine's sound.
+    void setAudioOutput(std::function<QAudioDevice()> output) { m_audioOutput = std::move(output); }
+
 signals:
     void spoken(const SpeechSamples &samples);
 
@@ -59,6 +65,7 @@ private:
 
     std::unique_ptr<SpeechBackend> m_backend;
     Output m_output;
+    std::function<QAudioDevice()> m_audioOutput;
     int m_speed = 150;
     std::unique_ptr<QAudioSink> m_sink;
     std::unique_ptr<QBuffer> m_buffer;
