@@ -4,6 +4,7 @@
 #include "platform/Database.h"
 
 #include <QFile>
+#include <cstdio>
 
 namespace WordListFile {
 
@@ -60,8 +61,10 @@ bool create(const QString &path, const std::vector<WordRow> &rows) {
             return false;
         }
     }
-    QFile::remove(path);
-    return writeHeaderByte(building, RestByte) && QFile::rename(building, path);
+    // rename(2) replaces an existing list in one step, so a failure never leaves none.
+    return writeHeaderByte(building, RestByte) &&
+           std::rename(QFile::encodeName(building).constData(),
+                       QFile::encodeName(path).constData()) == 0;
 }
 
 } // namespace WordListFile

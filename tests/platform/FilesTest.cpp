@@ -1,4 +1,6 @@
+#include "platform/ConnectionString.h"
 #include "platform/Paths.h"
+#include "platform/RecordSet.h"
 #include "platform/Resources.h"
 #include "platform/WordListFile.h"
 
@@ -35,9 +37,11 @@ TEST(Paths, FoldersDeriveFromTheDataHome) {
 
 TEST(Paths, EnvironmentFollowsXdgDataHome) {
     QTemporaryDir home;
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    const bool wasSet = qEnvironmentVariableIsSet("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", home.path().toUtf8());
     EXPECT_EQ(Paths::fromEnvironment().dataFolder(), home.path() + "/Lumenfold");
-    qunsetenv("XDG_DATA_HOME");
+    wasSet ? qputenv("XDG_DATA_HOME", previous) : qunsetenv("XDG_DATA_HOME");
 }
 
 TEST(Resources, WritingReplacesTheWholeFile) {
@@ -82,4 +86,19 @@ TEST(WordListFile, HeaderByteAtOffsetOne) {
     EXPECT_FALSE(WordListFile::writeHeaderByte(dir.filePath("missing.wrd"), 0));
     EXPECT_FALSE(QFile::exists(dir.filePath("missing.wrd"))); // not created by the write
     EXPECT_EQ(WordListFile::readHeaderByte(dir.filePath("missing.wrd")), -1);
+}
+
+TEST(WordListFile, CreateReplacesAnExistingList) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.wrd");
+    ASSERT_TRUE(WordListFile::create(path, {{1, "old", "", "旧"}}));
+    ASSERT_TRUE(WordListFile::create(path, {{1, "new", "", "新"}, {2, "newer", "", "更新"}}));
+    EXPECT_EQ(WordListFile::readHeaderByte(path), 0x00);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.wrd"});
+    ASSERT_TRUE(WordListFile::writeHeaderByte(path, WordListFile::OpenByte));
+    RecordSet set;
+    ASSERT_TRUE(
+        set.open("select * from vocamarkhome order by [序号]", ConnectionString::make(path)));
+    EXPECT_EQ(set.recordCount(), 2);
+    EXPECT_EQ(set.field("单词"), QString("new"));
 }

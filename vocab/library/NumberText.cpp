@@ -16,7 +16,8 @@ double leadingNumber(const QString &text) {
 std::optional<int> wholeNumber(const QString &text) {
     bool ok = false;
     const double value = std::nearbyint(text.trimmed().toDouble(&ok));
-    if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+    if (!ok || !std::isfinite(value) || value < std::numeric_limits<int>::min() ||
+        value > std::numeric_limits<int>::max())
         return std::nullopt;
     return int(value);
 }

@@ -14,6 +14,14 @@ TEST(NumberRulesTest, LeadingNumberReadsTheNumberATextStartsWith) {
     EXPECT_EQ(NumberText::leadingNumber("abc"), 0);
 }
 
+TEST(NumberRulesTest, WholeNumberRoundsHalfToEvenAndRejectsWhatIsNoNumber) {
+    EXPECT_EQ(NumberText::wholeNumber(" 12 "), 12);
+    EXPECT_EQ(NumberText::wholeNumber("2.5"), 2);
+    EXPECT_EQ(NumberText::wholeNumber("3.5"), 4);
+    for (const char *invalid : {"12abc", "", "nan", "inf", "-inf", "1e300"})
+        EXPECT_EQ(NumberText::wholeNumber(invalid), std::nullopt) << invalid;
+}
+
 TEST(NumberRulesTest, RangeFieldsKeepBetweenOneAndTheWordCount) {
     for (const char *start : {"0", "abc", "120", "121"})
         EXPECT_EQ(RangeFields::correctedStart(start, 120), "1") << start;
