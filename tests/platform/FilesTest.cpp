@@ -3,24 +3,12 @@
 #include "platform/RecordSet.h"
 #include "platform/Resources.h"
 #include "platform/WordListFile.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-QByteArray readAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-} // namespace
 
 TEST(Paths, FoldersDeriveFromTheDataHome) {
     QTemporaryDir home;
@@ -47,18 +35,18 @@ TEST(Paths, EnvironmentFollowsXdgDataHome) {
 TEST(Resources, WritingReplacesTheWholeFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.bin");
-    writeAll(path, QByteArray(4096, 'x')); // longer than the resource: must be truncated
+    writeFile(path, QByteArray(4096, 'x')); // longer than the resource: must be truncated
     ASSERT_TRUE(Resources::writeResource(1, path));
-    EXPECT_EQ(readAll(path), Resources::resourceBytes(1));
-    EXPECT_EQ(readAll(path), QByteArray("embedded bytes\0\1\2 end", 21));
+    EXPECT_EQ(readFile(path), Resources::resourceBytes(1));
+    EXPECT_EQ(readFile(path), QByteArray("embedded bytes\0\1\2 end", 21));
 }
 
 TEST(Resources, MissingResourceOrFolderLeavesFilesAlone) {
     QTemporaryDir dir;
     const QString path = dir.filePath("keep.bin");
-    writeAll(path, "previous");
+    writeFile(path, "previous");
     EXPECT_FALSE(Resources::writeResource(999, path));
-    EXPECT_EQ(readAll(path), QByteArray("previous"));
+    EXPECT_EQ(readFile(path), QByteArray("previous"));
     EXPECT_FALSE(Resources::writeResource(1, dir.filePath("no/such/folder/file")));
 }
 
@@ -67,7 +55,7 @@ TEST(Resources, ExistsAndDelete) {
     const QString path = dir.filePath("f");
     EXPECT_FALSE(Resources::fileExists(path));
     EXPECT_TRUE(Resources::deleteFile(path)); // already gone counts as deleted
-    writeAll(path, "x");
+    writeFile(path, "x");
     EXPECT_TRUE(Resources::fileExists(path));
     EXPECT_FALSE(Resources::fileExists(dir.path())); // a folder is not a file
     EXPECT_TRUE(Resources::deleteFile(path));
@@ -81,7 +69,7 @@ TEST(WordListFile, HeaderByteAtOffsetOne) {
     EXPECT_EQ(WordListFile::readHeaderByte(path), 0x00); // created at rest
     EXPECT_TRUE(WordListFile::writeHeaderByte(path, WordListFile::OpenByte));
     EXPECT_EQ(WordListFile::readHeaderByte(path), 0x51);
-    EXPECT_EQ(readAll(path).left(16), QByteArray("SQLite format 3\0", 16));
+    EXPECT_EQ(readFile(path).left(16), QByteArray("SQLite format 3\0", 16));
 
     EXPECT_FALSE(WordListFile::writeHeaderByte(dir.filePath("missing.wrd"), 0));
     EXPECT_FALSE(QFile::exists(dir.filePath("missing.wrd"))); // not created by the write

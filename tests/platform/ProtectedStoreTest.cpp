@@ -3,9 +3,9 @@
 #include "platform/ConnectionString.h"
 #include "platform/Database.h"
 #include "platform/RecordSet.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -35,10 +35,7 @@ protected:
                  {key});
         return set.field("bak");
     }
-    QByteArray bytes() const {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray bytes() const { return readFile(path()); }
 
     QTemporaryDir dir;
 };
@@ -71,10 +68,7 @@ TEST_F(ProtectedStoreFixture, WrongPasswordAndTamperingOpenAsFailed) {
 
     QByteArray tampered = bytes();
     tampered[tampered.size() / 2] = char(tampered[tampered.size() / 2] ^ 0x01);
-    QFile file(path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(tampered);
-    file.close();
+    writeFile(path(), tampered);
     EXPECT_FALSE(set.open("select * from dat", connection()));
     EXPECT_EQ(set.field("bak"), QString());
 

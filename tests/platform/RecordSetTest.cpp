@@ -3,6 +3,7 @@
 #include "platform/ConnectionString.h"
 #include "platform/Database.h"
 #include "platform/WordListFile.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -146,11 +147,7 @@ TEST_F(WordListFixture, BadFilesOpenAsFailedAndStayUntouched) {
     EXPECT_FALSE(QFile::exists(dir.filePath("missing.wrd")));
 
     const QString junk = dir.filePath("junk.wrd");
-    {
-        QFile file(junk);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(3000, 'j'));
-    }
+    writeFile(junk, QByteArray(3000, 'j'));
     EXPECT_FALSE(set.open(WholeList, ConnectionString::make(junk)));
     EXPECT_EQ(QFile(junk).size(), 3000);
 

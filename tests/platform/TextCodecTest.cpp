@@ -1,6 +1,7 @@
 #include "platform/TextCodec.h"
 
-#include <QFile>
+#include "support/TestFiles.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -34,9 +35,7 @@ TEST(TextCodec, TextFileIsGbkWithCrLfAndNoBom) {
     QTemporaryDir dir;
     const QString path = dir.filePath("words.txt");
     ASSERT_TRUE(TextCodec::writeGbkTextFile(path, QStringLiteral("中\nabc\n")));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("\xD6\xD0\r\nabc\r\n"));
+    EXPECT_EQ(readFile(path), QByteArray("\xD6\xD0\r\nabc\r\n"));
     EXPECT_EQ(TextCodec::readGbkTextFile(path), QStringLiteral("中\r\nabc\r\n"));
     EXPECT_EQ(TextCodec::readGbkTextFile(dir.filePath("missing.txt")), QString());
 }

@@ -63,14 +63,3 @@ void ReaderFixture::writeNotesStore(const QStringList &keys) const {
             db.exec("insert into dat values (?, ?)", {key, QString::fromLatin1(Rtf::write(hint))}));
     ASSERT_TRUE(db.save());
 }
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}

@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "reader/ReaderFiles.h"
+#include "support/TestFiles.h"
 
 #include <QMap>
 #include <QStringList>
@@ -28,9 +29,6 @@ public:
     Paths paths;
     ReaderFiles files;
 };
-
-QByteArray readFile(const QString &path);
-void writeFile(const QString &path, const QByteArray &bytes);
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString &text, std::ostream *out) {

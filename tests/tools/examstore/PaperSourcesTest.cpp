@@ -1,6 +1,7 @@
 #include "tools/examstore/PaperSources.h"
 
 #include "reader/PaperCatalog.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,9 +26,7 @@ protected:
     }
 
     void write(const QString &relative, const QByteArray &bytes) {
-        QFile file(root.filePath(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        writeFile(root.filePath(relative), bytes);
     }
 
     void removeFolder(const QString &folder) { QDir(root.filePath(folder)).removeRecursively(); }

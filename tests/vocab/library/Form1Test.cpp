@@ -1,5 +1,6 @@
 #include "vocab/library/Form1.h"
 
+#include "support/TestFiles.h"
 #include "vocab/VocabTestSupport.h"
 #include "vocab/library/TipsMarker.h"
 #include "vocab/player/RecordingCommands.h"
@@ -198,10 +199,8 @@ TEST_F(Form1Test, SpeedBoxSetsBothStepTimers) {
 TEST_F(Form1Test, ShutDownClosesDevicesDeletesWorkFilesAndPutsTheListAtRest) {
     const QStringList workFiles{RecordingCommands::workWav(folders.systemFolder()),
                                 RecordingCommands::workMp3(folders.systemFolder())};
-    for (const QString &path : workFiles) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    for (const QString &path : workFiles)
+        writeFile(path);
     openList();
     mci.commands.clear();
 

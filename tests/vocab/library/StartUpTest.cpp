@@ -1,3 +1,4 @@
+#include "support/TestFiles.h"
 #include "vocab/VocabTestSupport.h"
 #include "vocab/library/TipsMarker.h"
 #include "vocab/library/VocabStartUp.h"
@@ -14,11 +15,6 @@ protected:
     Speaker speaker{std::make_unique<RecordingSpeech>(spoken), Speaker::Silent};
 };
 
-QByteArray contentOf(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST_F(StartUpTest, CreatesTheLibraryFoldersAndPreparesSpeech) {
     VocabStartUp::run(folders.paths, speaker);
 
@@ -34,10 +30,10 @@ TEST_F(StartUpTest, KeepsAnExistingDefaultListWithItsMarks) {
     const QString path =
         folders.makeList(VocabStartUp::DefaultCollection, VocabStartUp::DefaultList, 3, {2});
     EXPECT_EQ(path, VocabStartUp::defaultListPath(folders.programFolder()));
-    const QByteArray before = contentOf(path);
+    const QByteArray before = readFile(path);
 
     VocabStartUp::run(folders.paths, speaker);
-    EXPECT_EQ(contentOf(path), before);
+    EXPECT_EQ(readFile(path), before);
 }
 
 TEST_F(StartUpTest, TipsOpenUnlessTheMarkerExists) {

@@ -1,5 +1,6 @@
 #include "vocab/library/WordLibrary.h"
 
+#include "support/TestFiles.h"
 #include "vocab/VocabTestSupport.h"
 
 #include <QFile>
@@ -22,10 +23,8 @@ TEST(WordLibraryTest, CollectionsHoldTheirWrdFilesSortedByNameWithoutTheExtensio
     folders.makeList("b词汇/deeper", "hidden", 1);
     folders.makeList("a", "only", 1);
     QDir().mkpath(word + "/empty");
-    for (const char *other : {"/loose.wrd", "/a/notes.txt", "/a/UPPER.WRD"}) {
-        QFile file(word + QString::fromUtf8(other));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    for (const char *other : {"/loose.wrd", "/a/notes.txt", "/a/UPPER.WRD"})
+        writeFile(word + QString::fromUtf8(other));
 
     const std::vector<WordLibrary::Collection> library = WordLibrary::scan(folders.programFolder());
     ASSERT_EQ(library.size(), 3u);

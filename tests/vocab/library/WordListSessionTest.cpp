@@ -1,5 +1,6 @@
 #include "vocab/library/WordListSession.h"
 
+#include "support/TestFiles.h"
 #include "vocab/VocabTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -77,18 +78,12 @@ TEST_F(WordListSessionTest, FileThatIsNotAListKeepsEveryByteThroughOpenAndClose)
     QDir().mkpath(WordLibrary::wordFolder(folders.programFolder()) + "/c");
     const QString path = WordLibrary::listPath(folders.programFolder(), "c", "notes");
     const QByteArray content("my notes, not a word list");
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
+    writeFile(path, content);
     session.OpenList("c", "notes");
     EXPECT_EQ(session.WordCount, 0);
     session.CloseList();
 
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), content);
+    EXPECT_EQ(readFile(path), content);
 }
 
 TEST_F(WordListSessionTest, RangeSelectsTheWordsBetweenStartAndEnd) {
