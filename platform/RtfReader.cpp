@@ -4,6 +4,7 @@
 #include "platform/RtfConstants.h"
 #include "platform/RtfControlWord.h"
 #include "platform/RtfLexer.h"
+#include "platform/Twips.h"
 
 #include <QTextDocument>
 #include <algorithm>
@@ -370,11 +371,11 @@ QTextCharFormat RtfReader::characterFormat() const {
 QTextBlockFormat RtfReader::blockFormat() const {
     const ParagraphState &paragraph = m_groups.back().paragraph;
     QTextBlockFormat format;
-    format.setLeftMargin(paragraph.leftTwips / RtfConstants::twipsPerPixel);
-    format.setTextIndent(paragraph.firstLineTwips / RtfConstants::twipsPerPixel);
-    format.setRightMargin(paragraph.rightTwips / RtfConstants::twipsPerPixel);
-    format.setTopMargin(paragraph.spaceBeforeTwips / RtfConstants::twipsPerPixel);
-    format.setBottomMargin(paragraph.spaceAfterTwips / RtfConstants::twipsPerPixel);
+    format.setLeftMargin(paragraph.leftTwips / Twips::PerPixel);
+    format.setTextIndent(paragraph.firstLineTwips / Twips::PerPixel);
+    format.setRightMargin(paragraph.rightTwips / Twips::PerPixel);
+    format.setTopMargin(paragraph.spaceBeforeTwips / Twips::PerPixel);
+    format.setBottomMargin(paragraph.spaceAfterTwips / Twips::PerPixel);
     format.setAlignment(paragraph.alignment);
     return format;
 }

@@ -1,6 +1,7 @@
 #include "platform/RtfWriter.h"
 
 #include "platform/RtfConstants.h"
+#include "platform/Twips.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -111,8 +112,7 @@ void RtfWriter::writeParagraphFormat(const QTextBlockFormat &format) {
                                                       {"sb", format.topMargin()},
                                                       {"sa", format.bottomMargin()}};
     for (const auto &[word, pixels] : margins)
-        if (const int twips = qRound(pixels * RtfConstants::twipsPerPixel); twips != 0)
-            writeWord(word, twips);
+        if (const int twips = qRound(pixels * Twips::PerPixel); twips != 0) writeWord(word, twips);
     m_out += alignmentWord(format.alignment());
 }
 

@@ -2,12 +2,12 @@
 
 #include "platform/Fonts.h"
 #include "platform/Rtf.h"
+#include "platform/Twips.h"
 #include "reader/Form1Layout.h"
 #include "reader/NoteFormat.h"
 #include "reader/PaperCatalog.h"
 #include "reader/PicturePanel.h"
 #include "reader/ReaderFiles.h"
-#include "reader/Twips.h"
 #include "reader/dictionary/WordPopup.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "reader/NoteFormat.h"
 
 #include "platform/Fonts.h"
-#include "reader/Twips.h"
+#include "platform/Twips.h"
 
 #include <QGuiApplication>
 #include <QPalette>

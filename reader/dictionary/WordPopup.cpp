@@ -2,7 +2,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/PhoneticDisplay.h"
-#include "reader/Twips.h"
+#include "platform/Twips.h"
 
 #include <QLabel>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "reader/Form1Layout.h"
 
-#include "reader/Twips.h"
+#include "platform/Twips.h"
 
 #include <gtest/gtest.h>
 

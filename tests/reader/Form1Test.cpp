@@ -4,12 +4,12 @@
 #include "platform/Fonts.h"
 #include "platform/Rtf.h"
 #include "platform/Speaker.h"
+#include "platform/Twips.h"
 #include "reader/Form1Layout.h"
 #include "reader/NoteFormat.h"
 #include "reader/NotesStore.h"
 #include "reader/PaperCatalog.h"
 #include "reader/PicturePanel.h"
-#include "reader/Twips.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

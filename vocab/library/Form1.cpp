@@ -4,10 +4,10 @@
 #include "platform/PhoneticDisplay.h"
 #include "platform/Resources.h"
 #include "platform/Speaker.h"
+#include "platform/Twips.h"
 #include "vocab/library/RangeFields.h"
 #include "vocab/library/SpeedSetting.h"
 #include "vocab/library/TipsMarker.h"
-#include "vocab/library/Twips.h"
 #include "vocab/library/WordLibrary.h"
 #include "vocab/player/RecordingCommands.h"
 

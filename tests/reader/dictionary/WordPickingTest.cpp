@@ -1,7 +1,7 @@
 #include "reader/dictionary/WordPicking.h"
 
 #include "platform/Speaker.h"
-#include "reader/Twips.h"
+#include "platform/Twips.h"
 #include "reader/dictionary/WordPopup.h"
 #include "tests/reader/dictionary/DictionaryFiles.h"
 #include "tests/reader/dictionary/RecordingSpeech.h"

@@ -1,4 +1,4 @@
-#include "reader/Twips.h"
+#include "platform/Twips.h"
 
 #include <QtMath>
 #include <algorithm>
