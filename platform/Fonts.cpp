@@ -13,4 +13,11 @@ void installSubstitutions() {
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
+QFont font(const QString &family, double pointSize, bool bold) {
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
 } // namespace Fonts

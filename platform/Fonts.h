@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 // The two font families the suite's texts ask for by their Windows names. Neither ships on
@@ -12,5 +13,7 @@ inline const QString Arial = QStringLiteral("Arial"); // English text
 // Registers the substitutions for Song and Arial with QFont; call once after the
 // application object exists.
 void installSubstitutions();
+
+QFont font(const QString &family, double pointSize, bool bold = false);
 
 } // namespace Fonts

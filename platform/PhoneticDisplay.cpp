@@ -44,6 +44,9 @@ QString phoneticToIpa(const QString &code) {
     return ipa;
 }
 
-QStringList phoneticFontFamilies() {
-    return {QStringLiteral("Charis SIL"), QStringLiteral("DejaVu Sans")};
+QFont phoneticFont(double pointSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Charis SIL"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(pointSize);
+    return font;
 }

@@ -47,12 +47,6 @@ QString columnForTab(const ExamStore::Paper &paper, int tab) {
     }
 }
 
-QFont fontOf(const QString &family, double pointSize) {
-    QFont font(family);
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
 template <typename Control> Control *named(Control *control, const char *name) {
     control->setObjectName(QLatin1String(name));
     return control;
@@ -105,7 +99,7 @@ void Form1::buildControls() {
     Picture2->hide();
     R1 = named(new QTextEdit(Picture2), "R1");
     R1->setReadOnly(true);
-    R1->setFont(fontOf(Fonts::Arial, ArticlePointSize));
+    R1->setFont(Fonts::font(Fonts::Arial, ArticlePointSize));
     R1->viewport()->installEventFilter(this);
 
     Tab1 = named(new QTabWidget(client), "Tab1");
@@ -119,7 +113,7 @@ void Form1::buildControls() {
     connect(Tab1, &QTabWidget::currentChanged, this, [this] { Tab1_Click(); });
 
     R2 = named(new QTextEdit(client), "R2");
-    R2->setFont(fontOf(Fonts::Song, LowerPanePointSize));
+    R2->setFont(Fonts::font(Fonts::Song, LowerPanePointSize));
     R2->viewport()->installEventFilter(this);
     setLowerPaneEditable(false);
 

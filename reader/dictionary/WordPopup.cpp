@@ -34,25 +34,6 @@ QLabel *label(QWidget *parent, const char *name, const QColor &colour, double le
     return created;
 }
 
-QFont fontOf(const QString &family) {
-    QFont font(family);
-    font.setPointSizeF(PointSize);
-    return font;
-}
-
-QFont headwordFont() {
-    QFont font = fontOf(Fonts::Arial);
-    font.setBold(true);
-    return font;
-}
-
-QFont phoneticFont() {
-    QFont font;
-    font.setFamilies(phoneticFontFamilies());
-    font.setPointSizeF(PointSize);
-    return font;
-}
-
 void setSizedText(QLabel *label, const QString &text) {
     label->setText(text);
     label->adjustSize();
@@ -69,18 +50,18 @@ WordPopup::WordPopup(QWidget *parent) : QFrame(parent) {
     setPalette(palette);
 
     Label11 = label(this, "Label11", HeadwordColour, 80, 0);
-    Label11->setFont(headwordFont());
+    Label11->setFont(Fonts::font(Fonts::Arial, PointSize, true));
     Label12 = label(this, "Label12", TextColour, 60, TranscriptionTop);
-    Label12->setFont(phoneticFont()); // on the transcription's baseline
+    Label12->setFont(phoneticFont(PointSize)); // on the transcription's baseline
     setSizedText(Label12, QStringLiteral("["));
     Label15 = label(this, "Label15", TextColour, TranscriptionLeft, TranscriptionTop);
-    Label15->setFont(phoneticFont());
+    Label15->setFont(phoneticFont(PointSize));
     Label13 = label(this, "Label13", TextColour, 0, TranscriptionTop);
-    Label13->setFont(phoneticFont());
+    Label13->setFont(phoneticFont(PointSize));
     setSizedText(Label13, QStringLiteral("]"));
     Label16 = label(this, "Label16", TextColour, DefinitionLeft, DefinitionTop);
     Label16->setFixedSize(Twips::toPixels(DefinitionWidth), Twips::toPixels(DefinitionHeight));
-    Label16->setFont(fontOf(Fonts::Song));
+    Label16->setFont(Fonts::font(Fonts::Song, PointSize));
     Label16->setTextFormat(Qt::PlainText);
     Label16->setWordWrap(true);
     Label16->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -20,9 +20,8 @@ constexpr qreal ProseParagraphSpacing = 6.0;
 
 QFont fontFor(const QString &column) {
     const bool english = column == QLatin1String("yw") || column == QLatin1String("st");
-    QFont font(english ? Fonts::Arial : Fonts::Song);
-    font.setPointSizeF(english ? EnglishPointSize : ChinesePointSize);
-    return font;
+    return english ? Fonts::font(Fonts::Arial, EnglishPointSize)
+                   : Fonts::font(Fonts::Song, ChinesePointSize);
 }
 
 QString toRtf(const QString &source, const QString &column) {

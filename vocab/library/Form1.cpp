@@ -40,20 +40,6 @@ constexpr int HelpPageResource = 105;
 constexpr int AboutPageResource = 107;
 const QString IdleClock = QStringLiteral("00:00:00");
 
-QFont songFont(double points, bool bold) {
-    QFont font(Fonts::Song);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont phoneticFont(double points) {
-    QFont font;
-    font.setFamilies(phoneticFontFamilies());
-    font.setPointSizeF(points);
-    return font;
-}
-
 // A label of the word display at its place in twips, in its font and colour on the panel.
 QLabel *displayLabel(QWidget *panel, const QString &name, const QFont &font, const QString &colour,
                      int leftTwips, int topTwips) {
@@ -180,19 +166,19 @@ QWidget *Form1::buildDisplayPanel() {
         "#Picture1 { background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #2b6a5c, "
         "stop:1 #123a45); border: 1px solid #0b2a2a; }"));
 
-    Label5 = displayLabel(Picture1, QStringLiteral("Label5"), songFont(21.75, true),
+    Label5 = displayLabel(Picture1, QStringLiteral("Label5"), Fonts::font(Fonts::Song, 21.75, true),
                           QStringLiteral("#ffff00"), 540, 480);
-    Label8 = displayLabel(Picture1, QStringLiteral("Label8"), songFont(14.25, true),
+    Label8 = displayLabel(Picture1, QStringLiteral("Label8"), Fonts::font(Fonts::Song, 14.25, true),
                           QStringLiteral("#ffffff"), 540, 1080);
     Label6 = displayLabel(Picture1, QStringLiteral("Label6"), phoneticFont(14.25),
                           QStringLiteral("#e0e0e0"), 720, 1080);
-    Label9 = displayLabel(Picture1, QStringLiteral("Label9"), songFont(14.25, true),
+    Label9 = displayLabel(Picture1, QStringLiteral("Label9"), Fonts::font(Fonts::Song, 14.25, true),
                           QStringLiteral("#ffffff"), 720, 1080);
     Line1 = new QFrame(Picture1);
     Line1->setGeometry(twipsRect(540, 1620, 3840, 15));
     Line1->setStyleSheet(QStringLiteral("background: rgba(255, 255, 255, 90);"));
     Line1->hide();
-    Label7 = displayLabel(Picture1, QStringLiteral("Label7"), songFont(10.5, false),
+    Label7 = displayLabel(Picture1, QStringLiteral("Label7"), Fonts::font(Fonts::Song, 10.5),
                           QStringLiteral("#ffffff"), 600, 1740);
     Label7->setGeometry(twipsRect(600, 1740, 3675, 1050));
     Label7->setWordWrap(true);
@@ -203,7 +189,7 @@ QWidget *Form1::buildDisplayPanel() {
     S1 = new QSlider(Qt::Horizontal);
     S1->setRange(1, 1);
     Label4 = new QLabel(IdleClock);
-    Label4->setFont(songFont(12, false));
+    Label4->setFont(Fonts::font(Fonts::Song, 12));
     Label4->setAlignment(Qt::AlignCenter);
     Label4->setStyleSheet(QStringLiteral("color: #00ffff; background: #0d2a30;"));
     Label4->setFixedWidth(Twips::toPixels(1155));
