@@ -17,7 +17,11 @@ QByteArray resourceBytes(int id) {
 }
 
 bool writeResource(int id, const QString &path) {
-    QFile resource(resourcePath(id));
+    return copyResource(resourcePath(id), path);
+}
+
+bool copyResource(const QString &qtResource, const QString &path) {
+    QFile resource(qtResource);
     if (!resource.open(QIODevice::ReadOnly)) return false;
     // Written beside the target and renamed over it, so a failed write keeps the old file.
     QSaveFile file(path);

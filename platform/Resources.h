@@ -13,6 +13,8 @@ QByteArray resourceBytes(int id);
 // Writes the resource's bytes to path, creating or truncating the file. Returns false, and
 // leaves an existing file as it was, when the resource is missing or the file cannot be written.
 bool writeResource(int id, const QString &path);
+// The same for any Qt resource path, such as ":/reader/help.htm".
+bool copyResource(const QString &qtResource, const QString &path);
 
 bool fileExists(const QString &path);
 

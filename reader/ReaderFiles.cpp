@@ -1,9 +1,9 @@
 #include "reader/ReaderFiles.h"
 
 #include "platform/ConnectionString.h"
+#include "platform/Resources.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 const QString StorePassword = QStringLiteral("qm1987");
@@ -64,11 +64,6 @@ bool ReaderFiles::writeVocadrill() const {
 }
 
 QString ReaderFiles::writePage(const QString &resourcePath, const QString &fileName) const {
-    QFile page(resourcePath);
-    if (!page.open(QIODevice::ReadOnly)) return {};
     const QString path = m_paths.tempFolder() + fileName;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(page.readAll()) < 0 || !file.commit())
-        return {};
-    return path;
+    return Resources::copyResource(resourcePath, path) ? path : QString();
 }
