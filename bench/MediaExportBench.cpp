@@ -1,9 +1,9 @@
 // The word cards and the word text export over a list of the default list's size, beside
 // opening that list: 200 cards of each size (the most one run makes) and the text of every word.
+#include "bench/WordListMaker.h"
 #include "platform/ConnectionString.h"
 #include "platform/Fonts.h"
 #include "platform/RecordSet.h"
-#include "platform/WordListFile.h"
 #include "vocab/media/WordCards.h"
 #include "vocab/media/WordTextExport.h"
 
@@ -15,30 +15,33 @@ namespace {
 
 constexpr int ListSize = 5500;
 
-// A list whose words, transcriptions and meanings are as long as the default list's longest.
-QString makeList(const QTemporaryDir &dir) {
-    std::vector<WordListFile::WordRow> rows;
-    rows.reserve(ListSize);
-    for (int n = 1; n <= ListSize; ++n)
-        rows.push_back({n, QString("characteristic%1").arg(n % 10), "kArEktE5ristik",
-                        "n. 双胞胎中一人, 一对非常相像的人(或物)中的一个"});
-    const QString path = dir.filePath("list.wrd");
-    WordListFile::create(path, rows);
-    WordListFile::writeHeaderByte(path, WordListFile::OpenByte);
-    return path;
-}
-
 class MediaExport : public benchmark::Fixture {
 public:
     void SetUp(benchmark::State &) override {
         if (!connection.isEmpty()) return;
-        connection = ConnectionString::make(makeList(dir));
+        // Words, transcriptions and meanings as long as the default list's longest.
+        connection =
+            ConnectionString::make(makeWordList(dir, ListSize, [](int n) -> WordListFile::WordRow {
+                return {n, QString("characteristic%1").arg(n % 10), "kArEktE5ristik",
+                        "n. 双胞胎中一人, 一对非常相像的人(或物)中的一个"};
+            }));
     }
     void openList(RecordSet &set) {
         set.setLockType(RecordSet::LockType::Optimistic);
         set.open("select * from vocamarkhome order by [序号]", connection,
                  RecordSet::CursorType::Keyset);
         set.requery();
+    }
+
+    // The most cards one run makes, from the first word on, into the list's folder.
+    void makeCards(benchmark::State &state,
+                   WordCards::Result (WordCards::*xue)(RecordSet &, int, const QString &)) {
+        RecordSet set;
+        openList(set);
+        WordCards cards;
+        for (auto _ : state)
+            benchmark::DoNotOptimize((cards.*xue)(set, WordCards::MostCards, dir.path()).written);
+        state.SetItemsProcessed(state.iterations() * WordCards::MostCards);
     }
 
     QTemporaryDir dir;
@@ -54,21 +57,11 @@ BENCHMARK_DEFINE_F(MediaExport, OpenList)(benchmark::State &state) {
 }
 
 BENCHMARK_DEFINE_F(MediaExport, LargerCards200)(benchmark::State &state) {
-    RecordSet set;
-    openList(set);
-    WordCards cards;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(cards.xue1(set, WordCards::MostCards, dir.path()).written);
-    state.SetItemsProcessed(state.iterations() * WordCards::MostCards);
+    makeCards(state, &WordCards::xue1);
 }
 
 BENCHMARK_DEFINE_F(MediaExport, SmallerCards200)(benchmark::State &state) {
-    RecordSet set;
-    openList(set);
-    WordCards cards;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(cards.xue2(set, WordCards::MostCards, dir.path()).written);
-    state.SetItemsProcessed(state.iterations() * WordCards::MostCards);
+    makeCards(state, &WordCards::xue2);
 }
 
 BENCHMARK_DEFINE_F(MediaExport, WordText5500)(benchmark::State &state) {
