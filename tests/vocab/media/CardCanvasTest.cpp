@@ -31,14 +31,6 @@ TEST(CardCanvasTest, AMeaningWrapsAfterTheCharacterThatCrossesTheLimitAndStopsAt
     EXPECT_EQ(placed[38].at, QPointF(2700, 1740));
 }
 
-TEST(CardCanvasTest, AShortMeaningStaysOnOneLineOfTheSmallerCard) {
-    const auto placed = CardCanvas::layOutMeaning(QStringLiteral("n. 能力"), SmallerCard,
-                                                  [](const QString &) { return 150.0; });
-    ASSERT_EQ(placed.size(), 5u);
-    EXPECT_EQ(placed[4].text, "力");
-    EXPECT_EQ(placed[4].at, QPointF(180 + 4 * 150, 720));
-}
-
 class CardCanvasDrawing : public ::testing::Test {
 protected:
     QImage draw(const CardGeometry &geometry, const WordRecord &word) {
