@@ -1,8 +1,8 @@
 // Opening a word list of the default list's size and reading every row, as the drill's
 // selection and the media exports do.
+#include "bench/WordListMaker.h"
 #include "platform/ConnectionString.h"
 #include "platform/RecordSet.h"
-#include "platform/WordListFile.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -11,20 +11,12 @@ namespace {
 
 constexpr int ListSize = 5500;
 
-QString makeList(const QTemporaryDir &dir) {
-    std::vector<WordListFile::WordRow> rows;
-    rows.reserve(ListSize);
-    for (int n = 1; n <= ListSize; ++n)
-        rows.push_back({n, QString("word%1").arg(n), "E5bAndEn", "vt. 放弃, 抛弃"});
-    const QString path = dir.filePath("list.wrd");
-    WordListFile::create(path, rows);
-    WordListFile::writeHeaderByte(path, WordListFile::OpenByte);
-    return path;
-}
-
 void OpenListAndReadEveryRow(benchmark::State &state) {
     QTemporaryDir dir;
-    const QString connection = ConnectionString::make(makeList(dir));
+    const QString connection =
+        ConnectionString::make(makeWordList(dir, ListSize, [](int n) -> WordListFile::WordRow {
+            return {n, QString("word%1").arg(n), "E5bAndEn", "vt. 放弃, 抛弃"};
+        }));
     for (auto _ : state) {
         RecordSet set;
         set.setLockType(RecordSet::LockType::Optimistic);

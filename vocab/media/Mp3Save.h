@@ -1,0 +1,58 @@
+#pragma once
+
+#include "vocab/media/WaitCursor.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QProcess;
+
+// Saves a finished recording as an MP3 file with its LRC file beside it. start runs the
+// encoder on the WAV work file in the system folder as a separate process (lame -h <wav>
+// <mp3>, no shell); Timer4_Timer, called on every tick of the save timer, completes the save
+// once that process has ended: the MP3 is moved to the chosen name + ".mp3" (never over an
+// existing file), the LRC text is written to the chosen name + ".lrc" (GBK, CR LF) and the WAV
+// work file is deleted. When no MP3 reached the chosen name (the encoder is missing or failed,
+// or the name is taken) the WAV work file and any existing LRC file stay as they were, and the
+// outcome says so, so the recording can be saved under another name.
+class Mp3Save {
+public:
+    static inline const QString EncoderFailedText =
+        QStringLiteral("MP3 编码失败，录音仍在，可以重新保存。");
+    static inline const QString NotSavedText =
+        QStringLiteral("不能保存为 %1：文件已存在或无法写入。录音仍在，请换一个文件名保存。");
+
+    struct Outcome {
+        bool saved = false;
+        QString message; // for the status line when not saved
+    };
+
+    // encoder: the encoder program, found on the PATH unless it is a path.
+    explicit Mp3Save(QString systemFolder, QString encoder = QStringLiteral("lame"));
+    ~Mp3Save();
+    Mp3Save(const Mp3Save &) = delete;
+    Mp3Save &operator=(const Mp3Save &) = delete;
+
+    // Starts encoding towards chosenPath, the path the student chose, extension and all; the
+    // busy pointer shows until the save completes.
+    void start(const QString &chosenPath);
+    // Nothing while no save runs or the encoder is still at work; otherwise completes the
+    // save and tells how it went.
+    std::optional<Outcome> Timer4_Timer(const QString &LrcText);
+
+    // The encoder of the running save has come up (or failed to); it is done once it has
+    // ended after that.
+    bool EncoderSeen = false;
+
+private:
+    Outcome complete(const QString &LrcText);
+    bool encodedCleanly() const;
+
+    QString m_workWav;
+    QString m_workMp3;
+    QString m_encoderProgram;
+    QString m_chosenPath;
+    std::unique_ptr<QProcess> m_encoder;
+    std::optional<WaitCursor> m_busy;
+};
