@@ -23,22 +23,18 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(AnkiExportTest, TheFileGetsTxtAppendedWhateverTheChosenNameEndsWith) {
-    EXPECT_EQ(AnkiExport::filePath("/home/s/vocab"), "/home/s/vocab.txt");
-    EXPECT_EQ(AnkiExport::filePath("/home/s/vocab.txt"), "/home/s/vocab.txt.txt");
-}
-
 TEST_F(AnkiExportTest, HeadersThenOneUtf8RowPerWordWithTheNewWordTagOnTheMarkedOne) {
     OpenWordList list{
         {{1, "abandon", "E5bAndEn", "放弃"}, {2, "ability", "E5biliti", "能力", "1"}}};
     list.records.moveLast();
-    const QString chosen = folder.filePath("vocab");
+    // ".txt" is appended even to a name that ends with it.
+    const QString chosen = folder.filePath("vocab.txt");
     writeFile(chosen + ".txt", "an older export that is longer than the new one ..........");
 
     ASSERT_TRUE(AnkiExport::exportWords(list.records, 2, u"考研核心"_s, chosen));
 
     // The source file is UTF-8, so the literal below is the file's bytes.
-    EXPECT_EQ(readFile(chosen + ".txt"),
+    EXPECT_EQ(readFile(folder.filePath("vocab.txt.txt")),
               QByteArray("#separator:Tab\n"
                          "#html:true\n"
                          "#notetype:Basic\n"
