@@ -33,6 +33,14 @@ QByteArray convert(const char *to, const char *from, const QByteArray &input,
     return output;
 }
 
+bool replaceFile(const QString &path, const QByteArray &bytes) {
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(bytes);
+    return file.commit();
+}
+
 } // namespace
 
 QByteArray toGbk(const QString &text) {
@@ -65,10 +73,11 @@ QString withCrLf(const QString &text) {
 }
 
 bool writeGbkTextFile(const QString &path, const QString &text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(toGbk(withCrLf(text)));
-    return file.commit();
+    return replaceFile(path, toGbk(withCrLf(text)));
+}
+
+bool writeUtf8TextFile(const QString &path, const QString &text) {
+    return replaceFile(path, text.toUtf8());
 }
 
 QString readGbkTextFile(const QString &path) {

@@ -1,11 +1,9 @@
 #include "vocab/media/WordTextExport.h"
 
-#include "platform/RecordSet.h"
 #include "platform/TextCodec.h"
 #include "vocab/library/WordRecord.h"
+#include "vocab/media/SelectedWords.h"
 #include "vocab/media/WaitCursor.h"
-
-#include <QCoreApplication>
 
 namespace WordTextExport {
 namespace {
@@ -20,16 +18,9 @@ QString filePath(const QString &chosenPath) {
 
 QString text(RecordSet &WordRecords, int WordCount) {
     QString text;
-    WordRecords.moveFirst();
-    for (int n = 0; n < WordCount; ++n) {
-        // Past the last record there is nothing to add, not even the line ends.
-        if (!WordRecords.eof())
-            text += WordRecords.field(WordRecord::WordColumn) + CrLf +
-                    WordRecords.field(WordRecord::MeaningColumn) + CrLf + CrLf;
-        WordRecords.moveNext();
-        QCoreApplication::processEvents();
-    }
-    WordRecords.moveFirst();
+    SelectedWords::forEach(WordRecords, WordCount, [&text](const WordRecord &word) {
+        text += word.word + CrLf + word.meaning + CrLf + CrLf;
+    });
     return text;
 }
 
