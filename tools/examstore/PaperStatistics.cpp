@@ -27,17 +27,45 @@ int blankCount(const QString &source) {
     return countMatches(blank, source);
 }
 
+int itemCount(const QString &questions) {
+    static const QRegularExpression numbered(QStringLiteral("^\\d+\\."));
+    int items = 0;
+    bool numberOpen = false; // a numbered line whose options have not been seen yet
+    for (const QString &line : questions.split('\n')) {
+        if (numbered.match(line).hasMatch()) numberOpen = true;
+        if (numberOpen && line.contains(QLatin1String("[A]"))) {
+            ++items;
+            numberOpen = false;
+        }
+    }
+    return items;
+}
+
 namespace {
+
+constexpr int QuestionsColumn = 1;
+constexpr int CellWidth = 14;
+
 QString cell(const PaperSources::Part &part) {
     if (part.placeholder) return QStringLiteral("-");
     QString text = QStringLiteral("%1w").arg(wordCount(part.article()));
+    if (const int items = itemCount(part.texts.at(QuestionsColumn)))
+        text += QStringLiteral(" %1q").arg(items);
     if (const int blanks = blankCount(part.article())) text += QStringLiteral(" %1b").arg(blanks);
     return text;
 }
+
+QString headerLine() {
+    QString line = QStringLiteral("year");
+    for (int part = 1; part <= 5; ++part)
+        line += QStringLiteral("  %1").arg(QStringLiteral("Part%1").arg(part), -CellWidth);
+    return line.trimmed();
+}
+
 } // namespace
 
 QString table(const std::vector<PaperSources::Part> &parts) {
-    QStringList lines{QStringLiteral("year  Part1     Part2     Part3     Part4     Part5")};
+    QStringList lines{headerLine()};
     QString year;
     for (const PaperSources::Part &part : parts) {
         const QString partYear = part.folder.section('/', 0, 0);
@@ -45,7 +73,7 @@ QString table(const std::vector<PaperSources::Part> &parts) {
             year = partYear;
             lines << year;
         }
-        lines.last() += QStringLiteral("  %1").arg(cell(part), -8);
+        lines.last() += QStringLiteral("  %1").arg(cell(part), -CellWidth);
     }
     for (QString &line : lines)
         line = line.trimmed();
