@@ -3,7 +3,6 @@
 #include "platform/Fonts.h"
 
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -18,14 +17,4 @@ TEST(NoteFormat, HintIsOneGreyLineOfSongIndented45Twips) {
     EXPECT_EQ(format.foreground().color(), QColor(128, 128, 128));
     EXPECT_EQ(format.fontPointSize(), 10.0);
     EXPECT_EQ(format.fontFamilies().toStringList().value(0), Fonts::Song);
-}
-
-TEST(NoteFormat, OnlyTheHintAloneIsAnUnwrittenNote) {
-    QTextDocument doc;
-    NoteFormat::writeHint(doc);
-    EXPECT_TRUE(NoteFormat::isHint(doc));
-    QTextCursor(&doc).insertText("mine ");
-    EXPECT_FALSE(NoteFormat::isHint(doc));
-    doc.clear();
-    EXPECT_FALSE(NoteFormat::isHint(doc));
 }

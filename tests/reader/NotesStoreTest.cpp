@@ -72,15 +72,12 @@ bool waitUntilReady(QProcess &saver) {
 
 } // namespace
 
-TEST_F(NotesStoreTest, SaveReplacesOnePartsNoteOnly) {
+TEST_F(NotesStoreTest, SaveReplacesOneNoteAndNeedsItsRowAndStore) {
+    const std::optional<QString> hint = store().load(Key2004Part2);
     EXPECT_TRUE(store().save(Key1998Part5, "{\\rtf1 mine}"));
     EXPECT_EQ(store().load(Key1998Part5), QString("{\\rtf1 mine}"));
-    const QString hint = store().load(Key2004Part2).value_or("");
-    EXPECT_TRUE(hint.contains("\\rtf1")) << hint.toStdString();
-    EXPECT_NE(hint, "{\\rtf1 mine}");
-}
+    EXPECT_EQ(store().load(Key2004Part2), hint);
 
-TEST_F(NotesStoreTest, NothingIsStoredWithoutARowOrAStore) {
     EXPECT_FALSE(store().save("2011年试题Part1", "{\\rtf1 lost}"));
     EXPECT_EQ(store().load("2011年试题Part1"), std::nullopt);
 
@@ -114,23 +111,6 @@ TEST_F(NotesStoreTest, TwoReadersSavingAtOnceLoseNoNote) {
 
     for (const QString &key : keys)
         EXPECT_EQ(store().load(key), noteFor(key, SaverRounds)) << key.toStdString();
-}
-
-TEST_F(NotesStoreTest, SetUpWritesAMissingStoreAndKeepsAGoodOne) {
-    QStringList written;
-    const auto writeFresh = [&written](const QString &path) {
-        written << path;
-        return true;
-    };
-    const QDateTime now(QDate(2024, 3, 5), QTime(14, 7, 2));
-    const QByteArray good = readFile(fixture.files.notesStorePath());
-    EXPECT_EQ(store().setUp(writeFresh, now), QString());
-    EXPECT_TRUE(written.isEmpty());
-    EXPECT_EQ(readFile(fixture.files.notesStorePath()), good);
-
-    ASSERT_TRUE(QFile::remove(fixture.files.notesStorePath()));
-    EXPECT_EQ(store().setUp(writeFresh, now), QString());
-    EXPECT_EQ(written, QStringList{fixture.files.notesStorePath()});
 }
 
 TEST_F(NotesStoreTest, SetUpMovesADamagedStoreAsideBeforeWritingAFreshOne) {

@@ -8,23 +8,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
-
-// A desktop that takes every page and keeps the failure report for the test to give.
-struct FakeDesktop {
-    QList<QUrl> pages;
-    std::function<void()> fail;
-
-    PageOpener::DesktopOpen open() {
-        return [this](const QUrl &page, std::function<void()> failed) {
-            pages << page;
-            fail = std::move(failed);
-        };
-    }
-};
 
 // Runs the desktop's opener with the given xdg-open on the PATH; true when it reported a
 // failure.
@@ -49,46 +35,6 @@ bool desktopFails(const QString &xdgOpenScript) {
 }
 
 } // namespace
-
-TEST(PageOpener, PageTheDesktopTakesOpensNoViewer) {
-    QWidget owner;
-    FakeDesktop desktop;
-    PageOpener opener(&owner, desktop.open());
-    opener.open(QUrl::fromLocalFile("/tmp/lumenfold-1/examvault-help.htm"));
-    EXPECT_EQ(desktop.pages,
-              QList<QUrl>{QUrl::fromLocalFile("/tmp/lumenfold-1/examvault-help.htm")});
-    EXPECT_EQ(opener.viewer(), nullptr);
-}
-
-TEST(PageOpener, PageTheDesktopFailsOnOpensInTheViewerLater) {
-    QWidget owner;
-    FakeDesktop desktop;
-    PageOpener opener(&owner, desktop.open());
-    QTemporaryDir dir;
-    const QString page = dir.filePath("help.htm");
-    writeFile(page, "<html><head><title>帮助</title></head><body>正文</body></html>");
-    opener.open(QUrl::fromLocalFile(page));
-    ASSERT_TRUE(desktop.fail);
-    desktop.fail(); // the desktop's opener ended with an error
-    ASSERT_NE(opener.viewer(), nullptr);
-    EXPECT_TRUE(opener.viewer()->isVisible());
-    EXPECT_TRUE(opener.viewer()->isWindow());
-    EXPECT_EQ(opener.viewer()->windowTitle(), "帮助");
-    EXPECT_EQ(opener.viewer()->toPlainText(), "正文");
-
-    desktop.fail(); // a second page reuses the one viewer
-    EXPECT_EQ(owner.findChildren<QTextBrowser *>().size(), 1);
-}
-
-TEST(PageOpener, ResourcePageGoesStraightToTheViewer) {
-    QWidget owner;
-    FakeDesktop desktop;
-    PageOpener opener(&owner, desktop.open());
-    opener.open(QUrl("qrc:/reader/about.htm"));
-    EXPECT_TRUE(desktop.pages.isEmpty());
-    ASSERT_NE(opener.viewer(), nullptr);
-    EXPECT_TRUE(opener.viewer()->toPlainText().contains("Examvault"));
-}
 
 TEST(PageOpener, DesktopOpenerReportsAMissingOrFailingXdgOpen) {
     EXPECT_TRUE(desktopFails({}));

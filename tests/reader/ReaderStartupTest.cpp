@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 TEST(ReaderStartup, FreshMachineGetsAllFilesAndSlowSpeech) {
@@ -49,9 +48,6 @@ TEST(ReaderStartup, DamagedNotesStoreIsMovedAsideReplacedAndReportedOnce) {
     const QStringList damaged =
         QDir(fixture.paths.dataFolder()).entryList({"note.dll.damaged-*"}, QDir::Files);
     ASSERT_EQ(damaged.size(), 1);
-    EXPECT_TRUE(
-        QRegularExpression("^note\\.dll\\.damaged-\\d{8}-\\d{6}$").match(damaged[0]).hasMatch())
-        << damaged[0].toStdString();
     const QString movedTo = Paths::join(fixture.paths.dataFolder(), damaged[0]);
     EXPECT_EQ(readFile(movedTo), QByteArray("notes of last term, damaged"));
     ASSERT_EQ(told.size(), 1);
