@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+#include <sys/stat.h>
+#include <unistd.h>
 
 Paths::Paths(QString dataHome, QString programFolder, QString tempFolder)
     : m_dataHome(std::move(dataHome)), m_programFolder(std::move(programFolder)),
@@ -12,7 +15,11 @@ Paths::Paths(QString dataHome, QString programFolder, QString tempFolder)
 
 Paths Paths::fromEnvironment() {
     return Paths(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                 QCoreApplication::applicationDirPath(), QDir::tempPath() + "/");
+                 QCoreApplication::applicationDirPath(), userTempFolder());
+}
+
+QString Paths::userTempFolder() {
+    return QDir::tempPath() + "/lumenfold-" + QString::number(::getuid()) + "/";
 }
 
 QString Paths::dataFolder() const {
@@ -30,4 +37,14 @@ QString Paths::join(const QString &folder, const QString &name) {
 void Paths::createFolders() const {
     QDir().mkpath(dataFolder());
     QDir().mkpath(systemFolder());
+    createTempFolder();
+}
+
+// Only a private folder of this user's own is used: one made here, or found already so.
+bool Paths::createTempFolder() const {
+    const QByteArray folder = QFile::encodeName(m_tempFolder.chopped(1));
+    ::mkdir(folder.constData(), S_IRWXU); // fails harmlessly when the folder exists
+    struct stat info {};
+    return ::lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & ACCESSPERMS) == S_IRWXU;
 }

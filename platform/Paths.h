@@ -10,8 +10,12 @@ public:
     // programFolder: the folder of the running program. tempFolder keeps a trailing "/".
     Paths(QString dataHome, QString programFolder, QString tempFolder);
 
-    // Paths of the running program: XDG data home, application folder, system temp folder.
+    // Paths of the running program: XDG data home, application folder, this user's own
+    // temporary folder.
     static Paths fromEnvironment();
+    // "<system temp>/lumenfold-<uid>/": a folder of one user's own, so no other user's file
+    // can stand in the way of a page written there.
+    static QString userTempFolder();
 
     QString dataHome() const { return m_dataHome; }
     QString dataFolder() const;   // <data home>/Lumenfold
@@ -22,8 +26,12 @@ public:
     // folder + "/" + name, the one way paths are built.
     static QString join(const QString &folder, const QString &name);
 
-    // Creates the data and system folders when missing; an existing folder is fine.
+    // Creates the data, system and temporary folders when missing; an existing folder is fine.
     void createFolders() const;
+    // Creates the temporary folder when missing, private to this user (mode 0700). False when
+    // anything else stands in its place (another user's folder, a link, a folder others may
+    // enter), so that nothing is written there.
+    bool createTempFolder() const;
 
 private:
     QString m_dataHome;

@@ -87,8 +87,8 @@ void RecordSet::setField(const QString &column, const QString &value) {
     m_pending.insert(index, value);
 }
 
-void RecordSet::storePendingWrite() {
-    if (m_pending.isEmpty() || !isOpen() || bof() || eof()) return;
+bool RecordSet::storePendingWrite() {
+    if (m_pending.isEmpty() || !isOpen() || bof() || eof()) return false;
     Row &row = m_rows[size_t(m_position)];
     QStringList assignments;
     QVariantList values;
@@ -98,14 +98,16 @@ void RecordSet::storePendingWrite() {
     }
     values << row.rowid;
     const QString sql = "update " + m_table + " set " + assignments.join(", ") + " where rowid = ?";
-    if (m_db->exec(sql, values) && m_db->save())
+    const bool stored = m_db->exec(sql, values) && m_db->save();
+    if (stored)
         for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
             row.values[it.key()] = it.value();
     m_pending.clear();
+    return stored;
 }
 
-void RecordSet::update() {
-    storePendingWrite();
+bool RecordSet::update() {
+    return storePendingWrite();
 }
 
 void RecordSet::requery() {

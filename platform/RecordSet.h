@@ -35,7 +35,9 @@ public:
 
     QString field(const QString &column) const;
     void setField(const QString &column, const QString &value);
-    void update();
+    // Stores the fields written to the current row; false when nothing was stored (no write
+    // pending, no current row, or the database refused it).
+    bool update();
     void requery();
     int recordCount() const;
 
@@ -57,7 +59,7 @@ private:
     };
 
     bool readResult();
-    void storePendingWrite();
+    bool storePendingWrite();
     void moveTo(int position);
     int columnIndex(const QString &column) const;
 

@@ -5,24 +5,26 @@
 #include "platform/Twips.h"
 #include "reader/Form1Layout.h"
 #include "reader/NoteFormat.h"
+#include "reader/PageOpener.h"
 #include "reader/PaperCatalog.h"
+#include "reader/PaperTree.h"
 #include "reader/PicturePanel.h"
 #include "reader/ReaderFiles.h"
 #include "reader/dictionary/WordPopup.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
-#include <QTreeWidget>
 #include <QUrl>
 
 namespace {
@@ -32,8 +34,28 @@ const QString Caption = QStringLiteral("Examvault(1995-2010) V2.0");
 constexpr double ArticlePointSize = 11.0;
 constexpr double LowerPanePointSize = 10.5;
 
+// The article background's margin line, and the article's distance from the pane's edges,
+// which keeps its text clear of that line.
+constexpr int MarginLineX = 10;
+const QColor MarginLineColour(240, 217, 211);
+constexpr int ArticleMargin = 22;
+
+const QString NoteSaved = QStringLiteral("笔记已保存");
+const QString NoteNotSaved = QStringLiteral("笔记未能保存：无法写入学习笔记文件");
+constexpr int PassingMessageMs = 4000;
+
 void showRtf(QTextEdit *pane, const QString &rtf) {
     Rtf::read(rtf.toUtf8(), *pane->document());
+}
+
+// The stores give questions, answers and translation faces of their own; the lower pane shows
+// all four tabs in one face, which reads well in Chinese and English alike.
+void useOneFace(QTextDocument &doc, const QString &family) {
+    QTextCursor cursor(&doc);
+    cursor.select(QTextCursor::Document);
+    QTextCharFormat face;
+    face.setFontFamilies({family});
+    cursor.mergeCharFormat(face);
 }
 
 QString columnForTab(const ExamStore::Paper &paper, int tab) {
@@ -60,10 +82,10 @@ QSizeF twips(QSize pixels) {
     return QSizeF(pixels) * Twips::PerPixel;
 }
 
+// A panel without a frame of its own: one with nothing to say does not show.
 QLabel *statusPanel() {
     auto *panel = new QLabel;
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
+    panel->setContentsMargins(4, 0, 4, 0);
     return panel;
 }
 
@@ -77,6 +99,7 @@ Form1::Form1(const ReaderFiles &files, Speaker &speaker, QWidget *parent)
     buildControls();
     buildMenus();
     buildToolbar();
+    buildShortcuts();
     Form_Load();
 }
 
@@ -88,18 +111,22 @@ void Form1::buildControls() {
     Frame1->setFrameShape(QFrame::StyledPanel);
     Toolbar1 = named(new QToolBar(Frame1), "Toolbar1");
 
-    T1 = named(new QTreeWidget(client), "T1");
+    auto *tree = named(new PaperTree(client), "T1");
+    T1 = tree;
     T1->setHeaderHidden(true);
     T1->setExpandsOnDoubleClick(false);
     connect(T1, &QTreeWidget::itemClicked, this, [this] { T1_Click(); });
+    connect(tree, &PaperTree::currentChangedByKey, this, &Form1::showSelectedNode);
 
     Picture1 = named(new PicturePanel(QStringLiteral(":/reader/cover.png"), client), "Picture1");
     Picture2 =
         named(new PicturePanel(QStringLiteral(":/reader/background.png"), client), "Picture2");
     Picture2->hide();
+    Picture2->setMarginLine(MarginLineX, MarginLineColour);
     R1 = named(new QTextEdit(Picture2), "R1");
     R1->setReadOnly(true);
     R1->setFont(Fonts::font(Fonts::Arial, ArticlePointSize));
+    R1->document()->setDocumentMargin(ArticleMargin);
     R1->viewport()->installEventFilter(this);
 
     Tab1 = named(new QTabWidget(client), "Tab1");
@@ -125,6 +152,18 @@ void Form1::buildControls() {
     statusBar()->addWidget(statusPanel1);
     statusBar()->addWidget(statusPanel2);
     named(statusBar(), "StatusBar1");
+    statusTimer = new QTimer(this);
+    statusTimer->setSingleShot(true);
+    statusTimer->setInterval(PassingMessageMs);
+    connect(statusTimer, &QTimer::timeout, statusPanel2, &QLabel::clear);
+
+    m_pageOpener = new PageOpener(this);
+}
+
+void Form1::buildShortcuts() {
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            &Form1::saveNoteOnNotesTab);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, Picture8, &QWidget::hide);
 }
 
 void Form1::buildMenus() {
@@ -219,17 +258,28 @@ void Form1::T1_Click() {
     QTreeWidgetItem *node = T1->currentItem();
     if (!node) return;
     node->setExpanded(!node->isExpanded());
+    showSelectedNode();
+}
+
+// What a click shows for the selected node; a node reached with the keys shows the same. A
+// year shows the cover, a part its article and questions.
+void Form1::showSelectedNode() {
+    const QTreeWidgetItem *node = T1->currentItem();
+    if (!node) return;
+    statusPanel1->setText(node->parent() ? node->parent()->text(0) + ' ' + node->text(0)
+                                         : QString());
     if (!node->parent()) {
         Picture1->show();
         Picture2->hide();
         clearLowerPane();
         return;
     }
+    leavePanes();
     Picture1->hide();
     Picture2->show();
     if (const auto paper = fetchSelectedPaper()) {
         showRtf(R1, paper->yw);
-        showRtf(R2, paper->st);
+        showInLowerPane(paper->st);
     }
     selectFirstTab();
 }
@@ -248,8 +298,13 @@ void Form1::Tab1_Click() {
         openNotesTab();
         return;
     }
-    if (const auto paper = fetchSelectedPaper()) showRtf(R2, columnForTab(*paper, tab));
+    if (const auto paper = fetchSelectedPaper()) showInLowerPane(columnForTab(*paper, tab));
     setLowerPaneEditable(false);
+}
+
+void Form1::showInLowerPane(const QString &rtf) {
+    showRtf(R2, rtf);
+    useOneFace(*R2->document(), Fonts::Song);
 }
 
 // Read-only panes show an arrow and keep no undo history; the note is edited with the text
@@ -260,27 +315,64 @@ void Form1::setLowerPaneEditable(bool editable) {
     R2->viewport()->setCursor(editable ? Qt::IBeamCursor : Qt::ArrowCursor);
 }
 
-void Form1::clearLowerPane() {
-    R2->clear();
+// The panes are about to show something else: a note with unsaved edits is saved first, and
+// the popup of a word from the old text goes.
+void Form1::leavePanes() {
+    if (noteHasUnsavedEdits()) saveNote();
     m_noteKey.clear();
+    R2->setPlaceholderText({});
+    Picture8->hide();
 }
 
+void Form1::clearLowerPane() {
+    leavePanes();
+    R2->clear();
+    setLowerPaneEditable(false);
+}
+
+// A note that still holds only the hint shows empty, with the hint as the placeholder, so
+// that the hint never becomes part of what the student writes. Without a part there is no
+// note to write, and the pane stays read-only.
 void Form1::openNotesTab() {
     m_noteKey = selectedKey();
-    if (const auto note = m_notesStore.load(m_noteKey)) showRtf(R2, *note);
+    if (m_noteKey.isEmpty()) return;
+    if (const auto note = m_notesStore.load(m_noteKey)) showInLowerPane(*note);
+    if (NoteFormat::isHint(*R2->document())) R2->clear();
+    R2->document()->setModified(false);
+    R2->setPlaceholderText(NoteFormat::HintText);
     setLowerPaneEditable(true);
     R2->setFocus();
     R2->moveCursor(QTextCursor::End);
 }
 
+bool Form1::noteHasUnsavedEdits() const {
+    return !m_noteKey.isEmpty() && R2->document()->isModified();
+}
+
 void Form1::R2_DblClick() {
-    if (selectedTab() != NotesTab) return;
+    saveNoteOnNotesTab();
+}
+
+void Form1::saveNoteOnNotesTab() {
+    if (selectedTab() == NotesTab && !m_noteKey.isEmpty()) saveNote();
+}
+
+void Form1::saveNote() {
     QTextCursor cursor = R2->textCursor();
     cursor.select(QTextCursor::Document);
     NoteFormat::apply(cursor, NoteFormat::workspaceGrey());
     cursor.setPosition(cursor.selectionStart());
     R2->setTextCursor(cursor);
-    m_notesStore.save(m_noteKey, QString::fromLatin1(Rtf::write(*R2->document())));
+    const bool saved =
+        m_notesStore.save(m_noteKey, QString::fromLatin1(Rtf::write(*R2->document())));
+    R2->document()->setModified(!saved);
+    showAction(saved ? NoteSaved : NoteNotSaved, saved);
+}
+
+// A passing message goes after a few seconds; a failure stays until the next action.
+void Form1::showAction(const QString &text, bool passing) {
+    statusPanel2->setText(text);
+    passing ? statusTimer->start() : statusTimer->stop();
 }
 
 // A left-button release looks up the word at the caret and shows it in Picture8 near the
@@ -341,9 +433,11 @@ void Form1::startVocadrill() {
     if (QProcess::startDetached(m_files.vocadrillPath(), {}, m_files.dataFolder())) showMinimized();
 }
 
+// A page that cannot be written to the temporary folder is shown from inside the reader.
 void Form1::openPage(const QString &resourcePath, const QString &fileName) {
     const QString page = m_files.writePage(resourcePath, fileName);
-    if (!page.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    m_pageOpener->open(page.isEmpty() ? QUrl(QStringLiteral("qrc") + resourcePath)
+                                      : QUrl::fromLocalFile(page));
 }
 
 void Form1::openHelpPage() {
@@ -355,6 +449,7 @@ void Form1::openHomePage() {
 }
 
 void Form1::endReader() {
+    if (noteHasUnsavedEdits()) saveNote();
     m_files.removeSessionFiles();
     QCoreApplication::exit(0);
 }

@@ -8,12 +8,14 @@
 #include <optional>
 
 struct Form1Layout;
+class PageOpener;
 class PicturePanel;
 class QFrame;
 class QLabel;
 class QMouseEvent;
 class QTabWidget;
 class QTextEdit;
+class QTimer;
 class QToolBar;
 class QTreeWidget;
 class ReaderFiles;
@@ -38,10 +40,11 @@ public:
     PicturePanel *Picture2 = nullptr; // the background the article is drawn over
     QTextEdit *R1 = nullptr;          // the article
     QTabWidget *Tab1 = nullptr;
-    QTextEdit *R2 = nullptr;       // questions, answers, translation or note
-    WordPopup *Picture8 = nullptr; // the entry of the word last clicked in R1 or R2
-    QLabel *statusPanel1 = nullptr;
-    QLabel *statusPanel2 = nullptr;
+    QTextEdit *R2 = nullptr;        // questions, answers, translation or note
+    WordPopup *Picture8 = nullptr;  // the entry of the word last clicked in R1 or R2
+    QLabel *statusPanel1 = nullptr; // the part open in the panes
+    QLabel *statusPanel2 = nullptr; // the last action, such as a saved note
+    QTimer *statusTimer = nullptr;  // clears a passing message from statusPanel2
 
     void Form_Load();
     void Form_Resize();
@@ -58,8 +61,12 @@ public:
     void startVocadrill();
     void openHelpPage();
     void openHomePage();
-    // Removes the files that live only while the reader runs, then ends the program.
+    // Keeps a note with unsaved edits, removes the files that live only while the reader runs,
+    // then ends the program.
     void endReader();
+
+    // Where the help and About pages open; tests replace the desktop behind it.
+    PageOpener &pageOpener() { return *m_pageOpener; }
 
     // The key of the selected part; empty while a year or nothing is selected.
     QString selectedKey() const;
@@ -75,12 +82,20 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildTree();
+    void buildShortcuts();
     void applyLayout(const Form1Layout &layout);
     void makeArticleTransparent();
+    void showSelectedNode();
     void selectFirstTab();
     void setLowerPaneEditable(bool editable);
+    void showInLowerPane(const QString &rtf);
+    void leavePanes();
     void clearLowerPane();
     void openNotesTab();
+    bool noteHasUnsavedEdits() const;
+    void saveNoteOnNotesTab();
+    void saveNote();
+    void showAction(const QString &text, bool passing);
     void openPage(const QString &resourcePath, const QString &fileName);
     std::optional<ExamStore::Paper> fetchSelectedPaper() const;
 
@@ -89,7 +104,8 @@ private:
     ExamStore m_examStore;
     NotesStore m_notesStore;
     std::optional<WordPicking> m_wordPicking; // made with Picture8
+    PageOpener *m_pageOpener = nullptr;
     // The part whose note R2 holds; empty while it holds none. The tree's selection can move
-    // without a click (keys, a drag), so a note is saved to the part it was opened for.
+    // without a click (a drag), so a note is saved to the part it was opened for.
     QString m_noteKey;
 };

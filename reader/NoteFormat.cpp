@@ -31,6 +31,10 @@ void writeHint(QTextDocument &doc) {
     cursor.insertText(HintText, songFormat(HintPointSize, HintColour));
 }
 
+bool isHint(const QTextDocument &doc) {
+    return doc.toPlainText() == HintText;
+}
+
 QColor workspaceGrey() {
     return QGuiApplication::palette().color(QPalette::Dark);
 }

@@ -20,6 +20,9 @@ constexpr double NotePointSize = 10.0;
 // Replaces doc's content with the hint: one line in Song, 10 points, grey, indented 45 twips.
 void writeHint(QTextDocument &doc);
 
+// True when doc holds the hint and nothing else: a note the student has not written yet.
+bool isHint(const QTextDocument &doc);
+
 // The grey of the application's workspace background, the colour of a saved note.
 QColor workspaceGrey();
 

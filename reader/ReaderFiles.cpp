@@ -2,8 +2,13 @@
 
 #include "platform/ConnectionString.h"
 #include "platform/Resources.h"
+#include "reader/NotesStore.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 const QString StorePassword = QStringLiteral("qm1987");
@@ -41,17 +46,36 @@ QString ReaderFiles::storeConnection(const QString &storePath) {
     return ConnectionString::make(storePath, StorePassword);
 }
 
-void ReaderFiles::install() const {
+ReaderFiles::Installation ReaderFiles::install() const {
     m_paths.createFolders();
+    if (m_runningReaders.runsAlone()) removeStaleTemporaryFiles();
     m_runningReaders.join();
     m_writeResource(DictionaryResource, dictionaryPath());
     m_writeResource(ExamStoreResource, examStorePath());
-    if (!Resources::fileExists(notesStorePath()))
-        m_writeResource(NotesStoreResource, notesStorePath());
+    const auto writeNotesStore = [this](const QString &path) {
+        return m_writeResource(NotesStoreResource, path);
+    };
+    return {
+        NotesStore(notesStoreConnection()).setUp(writeNotesStore, QDateTime::currentDateTime())};
+}
+
+// A file is written beside its final name as "<name>.XXXXXX" and then renamed over it; a
+// reader killed in between leaves that file behind. With no other reader running, none of
+// them is being written.
+void ReaderFiles::removeStaleTemporaryFiles() const {
+    QStringList names;
+    for (const QString &path :
+         {dictionaryPath(), examStorePath(), notesStorePath(), vocadrillPath()})
+        names << QRegularExpression::escape(QFileInfo(path).fileName());
+    const QRegularExpression temporary(
+        QRegularExpression::anchoredPattern("(" + names.join('|') + ")\\.[A-Za-z0-9]{6}"));
+    QDir folder(dataFolder());
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden))
+        if (temporary.match(name).hasMatch()) folder.remove(name);
 }
 
 void ReaderFiles::removeSessionFiles() const {
-    if (m_runningReaders.isLast()) {
+    if (m_runningReaders.runsAlone()) {
         Resources::deleteFile(examStorePath());
         Resources::deleteFile(vocadrillPath());
     }
@@ -64,6 +88,7 @@ bool ReaderFiles::writeVocadrill() const {
 }
 
 QString ReaderFiles::writePage(const QString &resourcePath, const QString &fileName) const {
+    if (!m_paths.createTempFolder()) return {};
     const QString path = m_paths.tempFolder() + fileName;
     return Resources::copyResource(resourcePath, path) ? path : QString();
 }

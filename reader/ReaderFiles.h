@@ -33,10 +33,17 @@ public:
     QString examStoreConnection() const { return storeConnection(examStorePath()); }
     QString notesStoreConnection() const { return storeConnection(notesStorePath()); }
 
-    // The start-up installation, in order: the folders, the dictionary and the exam store
-    // written afresh, the notes store only when missing. Each step that fails is skipped.
-    // From then on this reader counts as running.
-    void install() const;
+    // What start-up has to tell the student.
+    struct Installation {
+        QString damagedNotesStore; // where a notes store that could not be opened was moved
+    };
+
+    // The start-up installation, in order: the folders; when no other reader runs, the
+    // temporary files that writes cut off left behind are removed; the dictionary and the exam
+    // store written afresh; the notes store written when missing, and replaced (the old one
+    // moved aside) when it cannot be opened. Each step that fails is skipped. From then on
+    // this reader counts as running.
+    Installation install() const;
 
     // Removes the files that exist only while readers run: the exam store and the Vocadrill
     // program (a Vocadrill still running goes on without its file). Readers started from the
@@ -46,12 +53,14 @@ public:
     // Writes the Vocadrill program and makes it executable; false when it could not be written.
     bool writeVocadrill() const;
 
-    // Copies a page that ships inside the reader to the temporary folder, for the browser to
-    // open; returns its path there, or an empty text when it could not be written.
+    // Copies a page that ships inside the reader to the user's temporary folder (made when
+    // missing), for the browser to open; returns its path there, or an empty text when it
+    // could not be written.
     QString writePage(const QString &resourcePath, const QString &fileName) const;
 
 private:
     QString inDataFolder(const QString &name) const;
+    void removeStaleTemporaryFiles() const;
 
     Paths m_paths;
     ResourceWriter m_writeResource;

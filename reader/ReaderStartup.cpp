@@ -3,6 +3,8 @@
 #include "platform/Speaker.h"
 #include "reader/ReaderFiles.h"
 
+#include <QMessageBox>
+
 namespace ReaderStartup {
 
 namespace {
@@ -20,13 +22,26 @@ void prepareSpeech(Speaker &speaker) {
     speaker.setSpeed(SpeechSpeed);
 }
 
+// The notes store could not be opened and a fresh one took its place.
+QString damagedNotesStoreText(const QString &movedTo) {
+    return QStringLiteral("学习笔记文件已损坏，无法打开。\n\n原来的文件已移到：\n%1\n\n"
+                          "已换上一个新的笔记文件，今后写的笔记会保存在新文件中。")
+        .arg(movedTo);
+}
+
 } // namespace
 
-void run(const ReaderFiles &files, Speaker &speaker) {
+void showMessageBox(const QString &text) {
+    QMessageBox::information(nullptr, QStringLiteral("提示"), text);
+}
+
+void run(const ReaderFiles &files, Speaker &speaker, const Notice &tell) {
     installControlLibraries();
     installPhoneticFont();
-    files.install();
+    const ReaderFiles::Installation installed = files.install();
     prepareSpeech(speaker);
+    if (!installed.damagedNotesStore.isEmpty())
+        tell(damagedNotesStoreText(installed.damagedNotesStore));
 }
 
 } // namespace ReaderStartup

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <functional>
+
 class ReaderFiles;
 class Speaker;
 
@@ -10,6 +13,11 @@ namespace ReaderStartup {
 // Speed at which the reader speaks a looked-up word (slower than the engine's own pace).
 constexpr int SpeechSpeed = 120;
 
-void run(const ReaderFiles &files, Speaker &speaker);
+// Tells the student something start-up found, once.
+using Notice = std::function<void(const QString &text)>;
+// The notice as a message box.
+void showMessageBox(const QString &text);
+
+void run(const ReaderFiles &files, Speaker &speaker, const Notice &tell = showMessageBox);
 
 } // namespace ReaderStartup

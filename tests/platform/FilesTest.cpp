@@ -1,5 +1,4 @@
 #include "platform/ConnectionString.h"
-#include "platform/Paths.h"
 #include "platform/RecordSet.h"
 #include "platform/Resources.h"
 #include "platform/WordListFile.h"
@@ -9,28 +8,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-TEST(Paths, FoldersDeriveFromTheDataHome) {
-    QTemporaryDir home;
-    const Paths paths(home.path(), "/opt/suite", "/tmp");
-    EXPECT_EQ(paths.dataFolder(), home.path() + "/Lumenfold");
-    EXPECT_EQ(paths.systemFolder(), home.path() + "/Lumenfold/system");
-    EXPECT_EQ(paths.tempFolder(), QString("/tmp/"));
-    EXPECT_EQ(Paths::join(paths.dataFolder(), "read.dll"), home.path() + "/Lumenfold/read.dll");
-
-    paths.createFolders();
-    paths.createFolders(); // an existing folder is fine
-    EXPECT_TRUE(QDir(paths.systemFolder()).exists());
-}
-
-TEST(Paths, EnvironmentFollowsXdgDataHome) {
-    QTemporaryDir home;
-    const QByteArray previous = qgetenv("XDG_DATA_HOME");
-    const bool wasSet = qEnvironmentVariableIsSet("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    EXPECT_EQ(Paths::fromEnvironment().dataFolder(), home.path() + "/Lumenfold");
-    wasSet ? qputenv("XDG_DATA_HOME", previous) : qunsetenv("XDG_DATA_HOME");
-}
 
 TEST(Resources, WritingReplacesTheWholeFile) {
     QTemporaryDir dir;

@@ -22,16 +22,61 @@ TEST(ReaderStartup, FreshMachineGetsAllFilesAndSlowSpeech) {
 
 TEST(ReaderStartup, KeepsTheStudentsNotesButRenewsStoreAndDictionary) {
     ReaderFixture fixture;
-    fixture.paths.createFolders();
-    writeFile(fixture.files.notesStorePath(), "notes of last term");
+    fixture.writeNotesStore({"1998年试题Part5"});
+    const QByteArray notes = readFile(fixture.files.notesStorePath());
     writeFile(fixture.files.examStorePath(), "stale store");
     writeFile(fixture.files.dictionaryPath(), "stale dictionary");
     Speaker speaker({}, Speaker::Silent);
-    ReaderStartup::run(fixture.files, speaker);
+    QStringList told;
+    ReaderStartup::run(fixture.files, speaker, [&told](const QString &text) { told << text; });
 
-    EXPECT_EQ(readFile(fixture.files.notesStorePath()), QByteArray("notes of last term"));
+    EXPECT_EQ(readFile(fixture.files.notesStorePath()), notes);
     EXPECT_EQ(readFile(fixture.files.examStorePath()), ReaderFixture::resourceBytes(106));
     EXPECT_EQ(readFile(fixture.files.dictionaryPath()), ReaderFixture::resourceBytes(103));
+    EXPECT_TRUE(told.isEmpty());
+}
+
+TEST(ReaderStartup, DamagedNotesStoreIsMovedAsideReplacedAndReportedOnce) {
+    ReaderFixture fixture;
+    fixture.paths.createFolders();
+    writeFile(fixture.files.notesStorePath(), "notes of last term, damaged");
+    Speaker speaker({}, Speaker::Silent);
+    QStringList told;
+    ReaderStartup::run(fixture.files, speaker, [&told](const QString &text) { told << text; });
+
+    EXPECT_EQ(readFile(fixture.files.notesStorePath()), ReaderFixture::resourceBytes(107));
+    const QStringList damaged =
+        QDir(fixture.paths.dataFolder()).entryList({"note.dll.damaged-*"}, QDir::Files);
+    ASSERT_EQ(damaged.size(), 1);
+    const QString movedTo = Paths::join(fixture.paths.dataFolder(), damaged[0]);
+    EXPECT_EQ(readFile(movedTo), QByteArray("notes of last term, damaged"));
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(movedTo));
+}
+
+// A write cut off by a kill leaves "<file>.XXXXXX" beside the file it was to replace.
+TEST(ReaderFiles, StaleTemporaryFilesGoWhenNoOtherReaderRuns) {
+    ReaderFixture fixture;
+    fixture.paths.createFolders();
+    const QDir folder(fixture.paths.dataFolder());
+    const QStringList stale{"note.dll.Ab12Cd", "read.dll.x9Y8z7", "mswrd.wd.QWERTY"};
+    const QStringList kept{"note.dll.lock", "note.dll.damaged-20240101-120000", "note.dll.1234567",
+                           "other.dll.Ab12Cd"};
+    const ReaderFiles other(fixture.paths); // a reader that is running already
+    other.install();
+    for (const QString &name : stale + kept)
+        writeFile(folder.filePath(name), "x");
+    fixture.files.install();
+    for (const QString &name : stale)
+        EXPECT_TRUE(folder.exists(name)) << name.toStdString(); // may be written right now
+
+    other.removeSessionFiles();
+    fixture.files.removeSessionFiles();
+    fixture.files.install();
+    for (const QString &name : stale)
+        EXPECT_FALSE(folder.exists(name)) << name.toStdString();
+    for (const QString &name : kept)
+        EXPECT_TRUE(folder.exists(name)) << name.toStdString();
 }
 
 TEST(ReaderStartup, AFileThatCannotBeWrittenIsSkipped) {
@@ -80,7 +125,6 @@ TEST(ReaderFiles, VocadrillIsWrittenExecutable) {
 
 TEST(ReaderFiles, PagesAreCopiedToTheTemporaryFolder) {
     ReaderFixture fixture;
-    QDir().mkpath(fixture.paths.tempFolder());
     const QString page = fixture.files.writePage(":/reader/help.htm", "examvault-help.htm");
     EXPECT_EQ(page, fixture.paths.tempFolder() + "examvault-help.htm");
     EXPECT_TRUE(readFile(page).contains("学习笔记"));
