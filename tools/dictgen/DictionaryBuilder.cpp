@@ -12,7 +12,7 @@ namespace DictionaryBuilder {
 namespace {
 
 GeneratedEntry toEntry(const EcdictRow &row) {
-    return {row.word, toDictionaryNotation(row.phonetic, row.isPhrase()),
+    return {row.word, toDictionaryNotation(row.phonetic, row.word),
             DefinitionText::dictionaryDefinition(row.translation, row.word),
             row.isPhrase() ? GeneratedEntry::Phrase : GeneratedEntry::Word};
 }

@@ -64,7 +64,7 @@ bool IrregularForms::isRegularForm(const QString &base, const QString &form) {
 GeneratedEntry IrregularForms::entry(const QString &form, const QString &base,
                                      const QStringList &labels) const {
     const EcdictRow *own = m_rowsByWord.value(form);
-    return {form, own ? toDictionaryNotation(own->phonetic, false) : QString(),
+    return {form, own ? toDictionaryNotation(own->phonetic, form) : QString(),
             base + u"的"_s + labels.join(u"和"_s), GeneratedEntry::IrregularForm};
 }
 
