@@ -2,11 +2,16 @@
 
 #include "platform/TextCodec.h"
 #include "reader/dictionary/WordLookup.h"
+#include "tests/support/TestFiles.h"
+#include "tools/dictgen/ArticleWords.h"
 #include "tools/dictgen/DictionaryCounts.h"
+#include "tools/dictgen/EcdictCsv.h"
+#include "tools/dictgen/LookupCoverage.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -90,4 +95,28 @@ TEST(GeneratedDictionary, CommonFormsOfThePapersShowTheirOwnWord) {
     EXPECT_EQ(lookup.find(u"is"_s)->definition, u"be的第三人称单数现在式"_s);
     EXPECT_EQ(lookup.find(u"using"_s)->definition, u"use的现在分词"_s);
     EXPECT_TRUE(lookup.find(u"being"_s)->definition.startsWith(u"be的现在分词 "_s));
+}
+
+// Checked with the word data the file was made from and the papers the reader ships.
+TEST(GeneratedDictionary, EveryInflectedFormAndNearlyEveryArticleWordShowsItself) {
+    if (!QFile::exists(generatedDictionary())) GTEST_SKIP() << "no generated dictionary";
+    const std::vector<EcdictRow> data = EcdictCsv::read(QStringLiteral(WORD_DATA_CSV));
+    ASSERT_FALSE(data.empty());
+    const QHash<QString, const EcdictRow *> byWord = rowsByWord(data);
+
+    const QString text = TextCodec::fromGbk(readFile(generatedDictionary()));
+    static const QRegularExpression headword(uR"(\$([^$\[]*)\[)"_s);
+    QStringList headwords;
+    for (const QRegularExpressionMatch &match : headword.globalMatch(text))
+        headwords += match.captured(1);
+
+    LookupCoverage coverage(WordLookup(generatedDictionary()), byWord);
+    const LookupCoverage::Share forms =
+        coverage.shownForms(InflectedForms::ofWords(headwords, byWord));
+    EXPECT_TRUE(forms.isComplete()) << qPrintable(forms.text());
+    EXPECT_GT(forms.total, 14000);
+    const LookupCoverage::Share words =
+        coverage.shownWords(ArticleWords::read(QStringLiteral(PAPERS_FOLDER)));
+    EXPECT_GT(words.total, 20000);
+    EXPECT_GE(words.shown * 100, words.total * 98) << qPrintable(words.text());
 }
