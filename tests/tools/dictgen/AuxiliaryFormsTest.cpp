@@ -1,19 +1,10 @@
 #include "tools/dictgen/AuxiliaryForms.h"
 
+#include "tests/support/GeneratedEntries.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-std::vector<GeneratedEntry> entriesFor(const QStringList &headwords) {
-    std::vector<GeneratedEntry> entries;
-    for (const QString &headword : headwords)
-        entries.push_back({headword, {}, u"be的过去式"_s, GeneratedEntry::Word});
-    return entries;
-}
-
-} // namespace
 
 TEST(AuxiliaryForms, TheVerbUseComesFirstInPlaceOfTheDatasMentionOfIt) {
     std::vector<GeneratedEntry> entries = {
@@ -36,8 +27,8 @@ TEST(AuxiliaryForms, TheVerbUseComesFirstInPlaceOfTheDatasMentionOfIt) {
 
 TEST(AuxiliaryForms, FormsWithoutAnEntryGetOneFromTheirOwnRow) {
     const std::vector<GeneratedEntry> entries =
-        entriesFor({u"AM"_s, u"are"_s, u"was"_s, u"been"_s, u"being"_s, u"Has"_s, u"had"_s,
-                    u"does"_s, u"did"_s, u"done"_s});
+        wordEntries({u"AM"_s, u"are"_s, u"was"_s, u"been"_s, u"being"_s, u"Has"_s, u"had"_s,
+                     u"does"_s, u"did"_s, u"done"_s});
     const std::vector<EcdictRow> rows = {
         {.word = u"is"_s,
          .phonetic = u"iz"_s,

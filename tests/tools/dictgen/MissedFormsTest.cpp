@@ -1,17 +1,12 @@
 #include "tools/dictgen/MissedForms.h"
 
+#include "tests/support/GeneratedEntries.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-std::vector<GeneratedEntry> entriesFor(const QStringList &headwords) {
-    std::vector<GeneratedEntry> entries;
-    for (const QString &headword : headwords)
-        entries.push_back({headword, {}, u"释义"_s, GeneratedEntry::Word});
-    return entries;
-}
 
 QStringList shown(const std::vector<GeneratedEntry> &entries) {
     QStringList texts;
@@ -31,7 +26,7 @@ TEST(MissedForms, FormsTheRulesMissOrMisleadGetAnEntryNamingTheirBase) {
         {.word = u"walk"_s, .exchange = u"p:walked/d:walked"_s},
         {.word = u"care"_s, .exchange = u"i:caring/3:cares"_s},
     };
-    const std::vector<GeneratedEntry> entries = entriesFor(
+    const std::vector<GeneratedEntry> entries = wordEntries(
         {u"car"_s, u"care"_s, u"carrie"_s, u"carry"_s, u"lie"_s, u"us"_s, u"use"_s, u"walk"_s});
     EXPECT_EQ(shown(MissedForms::entries(entries, rowsByWord(rows))),
               (QStringList{u"caring[]care的现在分词"_s,           // rule 14 gives car
@@ -49,7 +44,7 @@ TEST(MissedForms, ChecksAgainWhenAnAppendedFormMisleadsAnother) {
         {.word = u"carin"_s, .exchange = u"p:caringed"_s}, // found by rule 19 until caring is
     };
     const std::vector<GeneratedEntry> added =
-        MissedForms::entries(entriesFor({u"car"_s, u"care"_s, u"carin"_s}), rowsByWord(rows));
+        MissedForms::entries(wordEntries({u"car"_s, u"care"_s, u"carin"_s}), rowsByWord(rows));
     EXPECT_EQ(shown(added),
               (QStringList{u"caring[]care的现在分词"_s, u"caringed[]carin的过去式"_s}));
 }
@@ -59,5 +54,6 @@ TEST(MissedForms, NothingWhenEveryFormShowsItselfOrABase) {
         {.word = u"fall"_s, .exchange = u"p:fell/i:falling/3:falls"_s},
         {.word = u"fell"_s, .exchange = u"0:fall/3:falls"_s}, // falls shows fall: one of its bases
     };
-    EXPECT_TRUE(MissedForms::entries(entriesFor({u"fall"_s, u"fell"_s}), rowsByWord(rows)).empty());
+    EXPECT_TRUE(
+        MissedForms::entries(wordEntries({u"fall"_s, u"fell"_s}), rowsByWord(rows)).empty());
 }
