@@ -20,7 +20,15 @@ QByteArray firstLine(const QByteArray &bytes) {
 
 Dictionary::Dictionary(QString path) : m_path(std::move(path)) {}
 
+Dictionary Dictionary::ofText(QString text) {
+    Dictionary dictionary{QString()};
+    dictionary.m_text = std::move(text);
+    dictionary.buildIndex();
+    return dictionary;
+}
+
 void Dictionary::read() {
+    if (m_path.isEmpty()) return;
     const QFileInfo info(m_path);
     const FileStamp stamp{info.exists(), info.size(), info.lastModified()};
     if (m_loaded && stamp == m_stamp) return;

@@ -14,8 +14,12 @@ class Dictionary {
 public:
     explicit Dictionary(QString path);
 
+    // A dictionary of text, a dictionary line already decoded, with no file behind it: the
+    // generator checks with it what lookups in the file it is building will show.
+    static Dictionary ofText(QString text);
+
     // Brings the dictionary up to date with the file. A missing or unreadable file makes it
-    // empty, so that nothing is found.
+    // empty, so that nothing is found. A dictionary without a file keeps what it holds.
     void read();
 
     // Where "$" + candidate + "[" first occurs in the dictionary text, letter case ignored;

@@ -4,6 +4,8 @@
 
 WordLookup::WordLookup(QString dictionaryPath) : m_dictionary(std::move(dictionaryPath)) {}
 
+WordLookup::WordLookup(Dictionary dictionary) : m_dictionary(std::move(dictionary)) {}
+
 std::optional<DictionaryEntry> WordLookup::find(const QString &word) {
     m_dictionary.read();
     for (const QString &candidate : InflectionRules::candidates(word))

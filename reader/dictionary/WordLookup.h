@@ -9,6 +9,7 @@
 class WordLookup {
 public:
     explicit WordLookup(QString dictionaryPath);
+    explicit WordLookup(Dictionary dictionary);
 
     std::optional<DictionaryEntry> find(const QString &word);
 

@@ -36,7 +36,7 @@ std::vector<WordListFile::WordRow> rows(const std::vector<EcdictRow> &data) {
     list.reserve(words.size());
     for (const EcdictRow *word : words)
         list.push_back({int(list.size()) + 1, shownWord(word->word),
-                        transcodePhonetic(toDictionaryNotation(word->phonetic, false)),
+                        transcodePhonetic(toDictionaryNotation(word->phonetic, word->word)),
                         DefinitionText::listMeaning(word->translation, word->word), u"0"_s});
     return list;
 }

@@ -145,6 +145,19 @@ QString dictionaryDefinition(const QString &translation, const QString &headword
     return cutAt(joined, cuts, DefinitionLimit).replace(u'$', u'＄');
 }
 
+QString withoutSensesHolding(const QString &definition, const QString &text) {
+    std::vector<qsizetype> ends = separatorPositions(definition);
+    ends.push_back(definition.size());
+    QString kept;
+    qsizetype start = 0;
+    for (const qsizetype end : ends) {
+        const QString sense = definition.mid(start, end - start); // with its separator before
+        if (!sense.contains(text)) kept += kept.isEmpty() && start > 0 ? sense.mid(1) : sense;
+        start = end;
+    }
+    return kept.trimmed();
+}
+
 QString listMeaning(const QString &translation, const QString &headword) {
     std::vector<Sense> senses = firstSenses(cleanLines(translation, headword), MeaningSenses);
     while (senses.size() > 1 && joinSenses(senses).size() > MeaningLimit)

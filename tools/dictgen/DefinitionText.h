@@ -15,6 +15,10 @@ QStringList cleanLines(const QString &translation, const QString &headword);
 // only between senses or lines. It never holds "$", the dictionary's entry mark.
 QString dictionaryDefinition(const QString &translation, const QString &headword);
 
+// A definition without the senses that hold text, and without their separators ("n. 存在, 生物,
+// be的现在分词" without "be的": "n. 存在, 生物").
+QString withoutSensesHolding(const QString &definition, const QString &text);
+
 // A word list's meaning: the first two senses with their part-of-speech prefixes ("vt. 放弃,
 // 抛弃"; senses of different lines joined by "; "), at most 40 characters, cut between senses.
 QString listMeaning(const QString &translation, const QString &headword);

@@ -1,7 +1,9 @@
 #include "tools/dictgen/DictionaryBuilder.h"
 
+#include "tools/dictgen/AuxiliaryForms.h"
 #include "tools/dictgen/DefinitionText.h"
 #include "tools/dictgen/IrregularForms.h"
+#include "tools/dictgen/MissedForms.h"
 #include "tools/dictgen/PhoneticNotation.h"
 #include "tools/dictgen/PhraseSelection.h"
 #include "tools/dictgen/WordSelection.h"
@@ -12,13 +14,18 @@ namespace DictionaryBuilder {
 namespace {
 
 GeneratedEntry toEntry(const EcdictRow &row) {
-    return {row.word, toDictionaryNotation(row.phonetic, row.isPhrase()),
+    return {row.word, toDictionaryNotation(row.phonetic, row.word),
             DefinitionText::dictionaryDefinition(row.translation, row.word),
             row.isPhrase() ? GeneratedEntry::Phrase : GeneratedEntry::Word};
 }
 
-void sortByHeadword(std::vector<GeneratedEntry> &entries) {
-    std::stable_sort(entries.begin(), entries.end(),
+void append(std::vector<GeneratedEntry> &entries, const std::vector<GeneratedEntry> &more) {
+    entries.insert(entries.end(), more.begin(), more.end());
+}
+
+// Sorts the entries from position first on by headword.
+void sortFrom(std::vector<GeneratedEntry> &entries, size_t first) {
+    std::stable_sort(entries.begin() + qsizetype(first), entries.end(),
                      [](const GeneratedEntry &a, const GeneratedEntry &b) {
                          return headwordOrder(a.headword, b.headword);
                      });
@@ -41,12 +48,17 @@ std::vector<GeneratedEntry> entries(const std::vector<EcdictRow> &rows) {
         headwords.insert(row->word.toLower());
     }
 
-    QHash<QString, const EcdictRow *> rowsByWord;
-    for (const EcdictRow &row : rows)
-        rowsByWord.insert(row.word, &row);
-    std::vector<GeneratedEntry> forms = IrregularForms(rowsByWord).entries(selected, headwords);
-    sortByHeadword(forms);
-    entries.insert(entries.end(), forms.begin(), forms.end());
+    const QHash<QString, const EcdictRow *> byWord = rowsByWord(rows);
+    const size_t irregular = entries.size();
+    append(entries, IrregularForms(byWord).entries(selected, headwords));
+    sortFrom(entries, irregular);
+
+    // Forms checked with lookups in the file as built so far, so they come last.
+    const size_t missed = entries.size();
+    AuxiliaryForms::putVerbUseFirst(entries);
+    append(entries, AuxiliaryForms::missingEntries(entries, byWord));
+    append(entries, MissedForms::entries(entries, byWord));
+    sortFrom(entries, missed);
     return entries;
 }
 

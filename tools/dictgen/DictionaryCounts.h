@@ -11,6 +11,7 @@ struct DictionaryCounts {
     int phrases = 0;
     int emptyPhonetics = 0;
     int irregularForms = 0;
+    int missedForms = 0;
 
     static DictionaryCounts of(const std::vector<GeneratedEntry> &entries);
 

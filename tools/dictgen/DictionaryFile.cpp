@@ -21,15 +21,15 @@ bool fits(const GeneratedEntry &entry) {
 
 } // namespace
 
-QString text(const std::vector<GeneratedEntry> &entries) {
+QString line(const std::vector<GeneratedEntry> &entries) {
     QString line;
     for (const GeneratedEntry &entry : entries)
         line += u'$' + entry.headword + u'[' + entry.notation + u']' + entry.definition;
-    return line + QStringLiteral("$\r\n");
+    return line + u'$';
 }
 
 QByteArray bytes(const std::vector<GeneratedEntry> &entries) {
-    return TextCodec::toGbk(text(entries));
+    return TextCodec::toGbk(line(entries) + QStringLiteral("\r\n"));
 }
 
 QStringList unfitEntries(const std::vector<GeneratedEntry> &entries) {

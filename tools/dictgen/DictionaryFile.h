@@ -10,7 +10,8 @@
 // entries, one more "$" after the last, and CR LF.
 namespace DictionaryFile {
 
-QString text(const std::vector<GeneratedEntry> &entries);
+// The file's line without its line end, as a reader of the file decodes it.
+QString line(const std::vector<GeneratedEntry> &entries);
 QByteArray bytes(const std::vector<GeneratedEntry> &entries);
 
 // Headwords of entries that the file cannot hold as they are: a text GBK cannot encode, or a

@@ -20,3 +20,11 @@ QString EcdictRow::inflection(QChar key) const {
         if (part.size() > 2 && part.at(0) == key && part.at(1) == u':') return part.mid(2);
     return {};
 }
+
+QHash<QString, const EcdictRow *> rowsByWord(const std::vector<EcdictRow> &rows) {
+    QHash<QString, const EcdictRow *> byWord;
+    byWord.reserve(qsizetype(rows.size()));
+    for (const EcdictRow &row : rows)
+        byWord.insert(row.word, &row);
+    return byWord;
+}

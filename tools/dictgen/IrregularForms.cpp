@@ -1,36 +1,11 @@
 #include "tools/dictgen/IrregularForms.h"
 
-#include "tools/dictgen/PhoneticNotation.h"
-
-#include <array>
-
-using namespace Qt::StringLiterals;
+#include "tools/dictgen/InflectedForms.h"
 
 namespace {
 
-struct InflectionKind {
-    QChar key;
-    QString label;
-};
-
-const std::array<InflectionKind, 5> &inflectionKinds() {
-    static const std::array<InflectionKind, 5> kinds = {{
-        {u'p', u"过去式"_s},
-        {u'd', u"过去分词"_s},
-        {u's', u"复数"_s},
-        {u'r', u"比较级"_s},
-        {u't', u"最高级"_s},
-    }};
-    return kinds;
-}
-
 bool isVowel(QChar c) {
     return QStringView(u"aeiou").contains(c);
-}
-
-// A data error: an apostrophe form of a verb.
-bool isRejectedForm(const QString &form) {
-    return form == u"ski'd"_s;
 }
 
 } // namespace
@@ -61,31 +36,17 @@ bool IrregularForms::isRegularForm(const QString &base, const QString &form) {
     return regular.contains(f);
 }
 
-GeneratedEntry IrregularForms::entry(const QString &form, const QString &base,
-                                     const QStringList &labels) const {
-    const EcdictRow *own = m_rowsByWord.value(form);
-    return {form, own ? toDictionaryNotation(own->phonetic, false) : QString(),
-            base + u"的"_s + labels.join(u"和"_s), GeneratedEntry::IrregularForm};
-}
-
 std::vector<GeneratedEntry> IrregularForms::entries(const std::vector<const EcdictRow *> &bases,
                                                     QSet<QString> headwords) const {
-    std::vector<GeneratedEntry> forms;
+    std::vector<GeneratedEntry> entries;
     for (const EcdictRow *base : bases) {
-        QStringList order;
-        QHash<QString, QStringList> labels;
-        for (const InflectionKind &kind : inflectionKinds()) {
-            const QString form = base->inflection(kind.key);
-            if (form.isEmpty() || isRejectedForm(form) || isRegularForm(base->word, form) ||
-                headwords.contains(form.toLower()))
+        for (const InflectedForm &form : InflectedForms::of(*base, u"pdsrt")) {
+            if (isRegularForm(base->word, form.form) || headwords.contains(form.form.toLower()))
                 continue;
-            if (!labels.contains(form)) order += form;
-            labels[form] += kind.label;
-        }
-        for (const QString &form : order) {
-            forms.push_back(entry(form, base->word, labels[form]));
-            headwords.insert(form.toLower());
+            entries.push_back(
+                InflectedForms::entry({form}, m_rowsByWord, GeneratedEntry::IrregularForm));
+            headwords.insert(form.form.toLower());
         }
     }
-    return forms;
+    return entries;
 }

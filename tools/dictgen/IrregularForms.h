@@ -22,7 +22,5 @@ public:
     static bool isRegularForm(const QString &base, const QString &form);
 
 private:
-    GeneratedEntry entry(const QString &form, const QString &base, const QStringList &labels) const;
-
     const QHash<QString, const EcdictRow *> &m_rowsByWord;
 };

@@ -21,11 +21,13 @@ bool hasPrimaryStress(QStringView text) {
 }
 
 // Repairs of known corruptions: a run of backslashes for a schwa, "^" for g, a "j" that
-// cannot be the consonant for u, and a stray "(?@)".
+// cannot be the consonant for u, a stray "(?@)", and a doubled primary stress (vacuum).
 QString repair(QString text) {
     static const QRegularExpression backslashes(uR"(\\+)"_s);
+    static const QRegularExpression doubledStress(uR"(['ˈ]{2,})"_s);
     static const QString vowels = u"aeiouәəɚɜæʌɒɔɑɛєεɪʊ"_s;
     text.replace(backslashes, u"ə"_s);
+    text.replace(doubledStress, u"'"_s);
     text.replace(u'^', u'g');
     text.remove(u"(?@)"_s);
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -62,9 +64,19 @@ QString collapseSpaces(const QString &text) {
     return text.split(u' ', Qt::SkipEmptyParts).join(u' ');
 }
 
+// The text after the syllable mark at position up to the next syllable mark.
+QStringView syllablesAfter(const QString &text, qsizetype position) {
+    const QStringView rest = QStringView(text).mid(position + 1);
+    const auto next = std::find_if(rest.begin(), rest.end(), isSyllableMark);
+    return rest.left(next - rest.begin());
+}
+
 // A syllable mark at the start, just before the only primary stress or after it marks
-// secondary stress and is dropped. One between two stressed parts, before a "-" fragment, or
-// in a pronunciation without any stress, begins an alternative: the text is cut there.
+// secondary stress and is dropped. So does one after a leading stressed part shorter than
+// the syllables after the mark: the data writes some secondary stresses as primary ones
+// ('ri:,ɔ:gənai'zeiʃən). Any other mark between two stressed parts, one before a "-"
+// fragment, or one in a pronunciation without any stress begins an alternative
+// (ә'bju:s.ә'bju:z): the text is cut there.
 QString dropSecondaryStress(QString text) {
     for (qsizetype i = 0; i < text.size();) {
         if (!isSyllableMark(text.at(i))) {
@@ -74,7 +86,9 @@ QString dropSecondaryStress(QString text) {
         const bool stressBefore = hasPrimaryStress(QStringView(text).left(i));
         const bool stressAfter = hasPrimaryStress(QStringView(text).mid(i + 1));
         const bool fragmentAfter = QStringView(text).mid(i + 1).contains(u'-');
-        if (i > 0 && (stressBefore == stressAfter || fragmentAfter)) {
+        const bool leadingStress =
+            stressBefore && stressAfter && i < syllablesAfter(text, i).size();
+        if (i > 0 && !leadingStress && (stressBefore == stressAfter || fragmentAfter)) {
             text.truncate(i);
             break;
         }
@@ -112,10 +126,35 @@ QString mapSymbols(const QString &text, bool phrase) {
     return notation;
 }
 
+bool isConsonant(QChar c) {
+    return QStringView(u"bcdfghjklmnpqrstvwxzɡθðʃʒ").contains(c);
+}
+
+// Endings the data corrupted, told by the headword's spelling: a final ŋ after a consonant in
+// a word without "ng" stands for ə (consider: kәn'sidŋ); a plural in "-ngs" ending in ŋ lost
+// its z (earnings: 'ә:niŋ); an "-ing" ending written ɑŋ is ɪŋ (forthcoming); a "-tion" ending
+// without its n lost it (salvation: sæl'veiʃә).
+QString repairEnding(QString text, const QString &headword) {
+    static const QRegularExpression shWithoutN(u"ʃ[əә]$"_s);
+    const QString word = headword.toLower();
+    if (word.endsWith(u"tion"_s) && text.contains(shWithoutN)) return text + u'n';
+    if (!text.endsWith(u'ŋ')) return text;
+    const QChar before = text.size() > 1 ? text.at(text.size() - 2) : QChar();
+    if (isConsonant(before) && !word.contains(u"ng"_s))
+        text.back() = u'ə';
+    else if (word.endsWith(u"ngs"_s))
+        text += u'z';
+    else if (word.endsWith(u"ing"_s) && before == u'ɑ')
+        text[text.size() - 2] = u'ɪ';
+    return text;
+}
+
 } // namespace
 
-QString toDictionaryNotation(const QString &source, bool phrase) {
+QString toDictionaryNotation(const QString &source, const QString &headword) {
+    const bool phrase = headword.contains(u' ');
     const QString first = cutAtListedAlternative(repair(source));
     const QString spaced = phrase ? collapseSpaces(first) : joinWordParts(first);
-    return mapSymbols(removeParentheses(dropSecondaryStress(spaced)), phrase);
+    const QString single = removeParentheses(dropSecondaryStress(spaced));
+    return mapSymbols(phrase ? single : repairEnding(single, headword), phrase);
 }

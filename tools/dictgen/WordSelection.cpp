@@ -14,8 +14,12 @@ bool isExamWord(const EcdictRow &row) {
     return !row.isPhrase() && row.hasAnyTag(examTags);
 }
 
+// The name labels the data's translations use: 人名, 姓氏, 姓名, 男子名, 女子名, 男名, 女名,
+// 男人名, 男性名, 女性名 for people; 地名 and the names of towns, counties, states, provinces,
+// islands, rivers and countries ("英国城市名", "英国郡名", "共和国名") for places.
 bool namesPersonOrPlace(const QString &translation) {
-    static const QRegularExpression names(u"人名|姓氏|地名|男子名|女子名"_s);
+    static const QRegularExpression names(
+        u"人名|姓氏|姓名|[男女][子人性]?名|地名|(?:城市|郡|州|省|岛|河|国|邦|地区|行政区|港市)名"_s);
     return translation.section(u"\\n"_s, 0, 0).contains(names);
 }
 

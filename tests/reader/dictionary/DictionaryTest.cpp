@@ -109,3 +109,10 @@ TEST_F(DictionaryTest, AgreesWithAPlainSearchOfTheText) {
                   dictionary.text().indexOf(u'$' + candidate + u'[', 0, Qt::CaseInsensitive))
             << qPrintable(candidate);
 }
+
+TEST(Dictionary, ADictionaryOfTextKeepsItWithoutAFile) {
+    Dictionary dictionary = Dictionary::ofText(u"$a[ei]一$b[bi:]二$"_s);
+    dictionary.read();
+    EXPECT_EQ(dictionary.entryAt(dictionary.find(u"B"_s)),
+              (DictionaryEntry{u"b"_s, u"bi:"_s, u"二"_s}));
+}

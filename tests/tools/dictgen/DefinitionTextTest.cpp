@@ -66,3 +66,14 @@ TEST(DefinitionText, ListMeaningDropsTheSecondSenseBeyondFortyCharacters) {
     EXPECT_EQ(listMeaning(u"n. "_s + first + u", "_s + QString(10, u'乙'), u"w"_s),
               u"n. "_s + first);
 }
+
+TEST(DefinitionText, LeavesOutTheSensesHoldingAText) {
+    EXPECT_EQ(withoutSensesHolding(u"n. 存在, 性质, 生物, be的现在分词"_s, u"be的"_s),
+              u"n. 存在, 性质, 生物"_s);
+    EXPECT_EQ(withoutSensesHolding(u"v. 做；工作；有用（do的第三人称单数形式）"_s, u"do的"_s),
+              u"v. 做；工作"_s);
+    EXPECT_EQ(withoutSensesHolding(u"be的过去式, 曾是"_s, u"be的"_s), u"曾是"_s);
+    EXPECT_EQ(withoutSensesHolding(u"be的过去式"_s, u"be的"_s), QString());
+    // A separator inside brackets does not end a sense.
+    EXPECT_EQ(withoutSensesHolding(u"a. 好的（be的, 非）, 对的"_s, u"be的"_s), u"对的"_s);
+}

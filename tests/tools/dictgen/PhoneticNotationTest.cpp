@@ -6,8 +6,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString word(const QString &source) {
-    return toDictionaryNotation(source, false);
+QString word(const QString &source, const QString &headword = u"word"_s) {
+    return toDictionaryNotation(source, headword);
 }
 
 } // namespace
@@ -31,6 +31,19 @@ TEST(PhoneticNotation, RepairsKnownCorruptions) {
     EXPECT_EQ(word(u"jɑ:d"_s), u"j1:d"_s); // the consonant j stays
     EXPECT_EQ(word(u"pә'tikjjlәli"_s), u"p2'tikjul2li"_s);
     EXPECT_EQ(word(u"simәl'teiniәsly; (?@) saim-"_s), u"sim2l'teini2sli"_s);
+    EXPECT_EQ(word(u"''vækjuәm"_s), u"'v9kju2m"_s); // a doubled stress
+}
+
+TEST(PhoneticNotation, RepairsEndingsTheSpellingBelies) {
+    EXPECT_EQ(word(u"kәn'sidŋ"_s, u"consider"_s), u"k2n'sid2"_s); // ŋ for ə
+    EXPECT_EQ(word(u"'ә:niŋ"_s, u"earnings"_s), u"'2:ni8z"_s);    // the plural lost its z
+    EXPECT_EQ(word(u"'fɒ:θ'kʌmɑŋ"_s, u"forthcoming"_s), u"'f0:4'k3mi8"_s);
+    EXPECT_EQ(word(u"sæl'veiʃә"_s, u"salvation"_s), u"s9l'vei62n"_s);
+    // Endings that are what the spelling says.
+    EXPECT_EQ(word(u"'bæŋ"_s, u"bang"_s), u"'b98"_s);
+    EXPECT_EQ(word(u"'restәrɒŋ"_s, u"restaurant"_s), u"'rest2r08"_s);
+    EXPECT_EQ(word(u"'ʒɒŋrә"_s, u"genre"_s), u"'708r2"_s);
+    EXPECT_EQ(word(u"'pɑ:ʃә"_s, u"pasha"_s), u"'p1:62"_s);
 }
 
 TEST(PhoneticNotation, KeepsTheFirstOfListedAlternatives) {
@@ -54,8 +67,17 @@ TEST(PhoneticNotation, DropsSecondaryStress) {
     EXPECT_EQ(word(u"'senti,mi:tә(r)"_s), u"'sentimi:t2"_s);        // after it
 }
 
+// The data writes some secondary stresses as primary ones, before a syllable mark.
+TEST(PhoneticNotation, MarkAfterAShortLeadingStressedPartIsSecondaryStress) {
+    EXPECT_EQ(word(u"'ri:,ɔ:gənai'zeiʃən"_s), u"'ri:0:g2nai'zei62n"_s);
+    EXPECT_EQ(word(u"'dis.sætis'fækʃәn"_s), u"'diss9tis'f9k62n"_s);
+    EXPECT_EQ(word(u"'bai,pedəl,bai'pe-"_s), u"'baiped2l"_s); // then a "-" alternative
+    EXPECT_EQ(toDictionaryNotation(u"ˈfə:ðə ˌedju:ˈkeiʃən"_s, u"further education"_s),
+              u"'f2:52 edju:'kei62n"_s);
+}
+
 TEST(PhoneticNotation, SyllableMarkBetweenAlternativesCuts) {
-    EXPECT_EQ(word(u"ә'bju:s.ә'bju:z"_s), u"2'bju:s"_s);   // two stressed parts
+    EXPECT_EQ(word(u"ә'bju:s.ә'bju:z"_s), u"2'bju:s"_s);   // two stressed parts alike
     EXPECT_EQ(word(u"rәu,rau"_s), u"r2u"_s);               // no stress at all
     EXPECT_EQ(word(u"pai'lɔ:rai,pi-"_s), u"pai'l0:rai"_s); // a "-" fragment follows
 }
@@ -73,7 +95,7 @@ TEST(PhoneticNotation, AnythingElseLeavesThePronunciationEmpty) {
 }
 
 TEST(PhoneticNotation, PhrasesKeepTheSpacesBetweenTheirWords) {
-    EXPECT_EQ(toDictionaryNotation(u"ə,mi:nəu  'æsid"_s, true), u"2mi:n2u '9sid"_s);
-    EXPECT_EQ(toDictionaryNotation(u"eə(r) straik"_s, true), u"e2 straik"_s);
+    EXPECT_EQ(toDictionaryNotation(u"ə,mi:nəu  'æsid"_s, u"amino acid"_s), u"2mi:n2u '9sid"_s);
+    EXPECT_EQ(toDictionaryNotation(u"eə(r) straik"_s, u"air strike"_s), u"e2 straik"_s);
     EXPECT_EQ(word(u"eə straik"_s), u"e2straik"_s);
 }

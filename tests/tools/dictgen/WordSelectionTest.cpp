@@ -52,6 +52,24 @@ TEST(WordSelection, TakesExamWordsThenFillsByRank) {
               (QStringList{u"study"_s, u"Mr."_s, u"also"_s, u"common"_s, u"rare"_s}));
 }
 
+TEST(WordSelection, FillWordsNameNoPersonOrPlace) {
+    const std::vector<EcdictRow> data = {
+        row(u"carrie"_s, {}, 1, 1, u"n. 卡丽（女名, Caroline的昵称）"_s),
+        row(u"derek"_s, {}, 2, 2, u"n. 德里克（男名）"_s),
+        row(u"ross"_s, {}, 3, 3, u"n. 罗丝（女性名）"_s),
+        row(u"silas"_s, {}, 4, 4, u"n. 赛拉斯（男性名）"_s),
+        row(u"paige"_s, {}, 5, 5, u"n. 佩奇（姓名）"_s),
+        row(u"glasgow"_s, {}, 6, 6, u"n. 格拉斯哥（英国城市名）"_s),
+        row(u"sussex"_s, {}, 7, 7, u"n. 苏塞克斯（英国郡名）"_s),
+        row(u"serbia"_s, {}, 8, 8, u"n. 塞尔维亚（南斯拉夫成员共和国名）"_s),
+        row(u"noun"_s, {}, 9, 9, u"n. 名词"_s),
+        row(u"famous"_s, {}, 10, 10, u"a. 著名的, 出名的"_s),
+        row(u"will"_s, {}, 11, 11,
+            u"n. 意志, 遗嘱\\nn. 威尔（男子名）"_s), // only the first line counts
+    };
+    EXPECT_EQ(words(WordSelection::select(data)), (QStringList{u"noun"_s, u"famous"_s, u"will"_s}));
+}
+
 TEST(PhraseSelection, RatedPhrasesOfKnownWordsComeFirstThenCommonPatternsByUse) {
     std::vector<EcdictRow> data = {
         row(u"give"_s, u"zk"_s, 0, 0, u"vt. 给"_s),
