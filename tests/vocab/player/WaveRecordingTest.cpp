@@ -1,0 +1,75 @@
+#include "vocab/player/WaveRecording.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int Rate = 1000; // one sample a millisecond keeps the expectations readable
+
+SpeechSamples sound(qint64 atMs, int length, std::int16_t level, int rate = Rate) {
+    SpeechSamples samples;
+    samples.sampleRate = rate;
+    samples.spokenAtMs = atMs;
+    samples.samples.assign(size_t(length), level);
+    return samples;
+}
+
+// The recording as runs of equal samples: {level, count}, …
+std::vector<std::pair<int, int>> runs(const std::vector<std::int16_t> &samples) {
+    std::vector<std::pair<int, int>> result;
+    for (std::int16_t sample : samples) {
+        if (result.empty() || result.back().first != sample) result.emplace_back(sample, 0);
+        ++result.back().second;
+    }
+    return result;
+}
+
+using Runs = std::vector<std::pair<int, int>>;
+
+TEST(WaveRecording, SoundsLieAtTheirMomentsWithSilenceBetweenAndTheStopCutsTheLast) {
+    WaveRecording recording;
+    recording.record(10'000);
+    recording.add(sound(10'000, 30, 5));
+    recording.add(sound(10'100, 20, 7));
+    recording.add(sound(10'180, 50, 9));
+    recording.stop(10'200);
+    EXPECT_EQ(recording.sampleRate(), Rate);
+    EXPECT_EQ(runs(recording.samples(99'999)), Runs({{5, 30}, {0, 70}, {7, 20}, {0, 60}, {9, 20}}));
+}
+
+TEST(WaveRecording, NextSoundInterruptsTheOneStillGoingWhateverOrderTheyArriveIn) {
+    WaveRecording recording;
+    recording.record(0);
+    recording.add(sound(40, 100, 2)); // synthesized first, spoken second
+    recording.add(sound(0, 100, 1));
+    recording.stop(200);
+    EXPECT_EQ(runs(recording.samples(200)), Runs({{1, 40}, {2, 100}, {0, 60}}));
+}
+
+TEST(WaveRecording, OnlySoundsSpokenWhileRecordingAtTheRecordingsRateAreKept) {
+    WaveRecording recording;
+    recording.add(sound(0, 10, 1)); // before the device records
+    recording.record(100);
+    recording.add(sound(99, 10, 2));
+    recording.add(sound(120, 10, 3));
+    recording.add(sound(130, 10, 4, Rate * 2));
+    recording.stop(150);
+    recording.add(sound(140, 5, 5)); // spoken before the stop, synthesized after it
+    recording.add(sound(150, 10, 6));
+    EXPECT_EQ(runs(recording.samples(1000)), Runs({{0, 20}, {3, 10}, {0, 10}, {5, 5}, {0, 5}}));
+}
+
+TEST(WaveRecording, RunningRecordingReachesTheMomentAskedAndStartsAndStopsOnce) {
+    WaveRecording recording;
+    EXPECT_TRUE(recording.samples(500).empty());
+    EXPECT_EQ(recording.sampleRate(), WaveRecording::DefaultSampleRate);
+    recording.stop(10);
+    recording.record(100);
+    recording.record(200);
+    EXPECT_EQ(recording.samples(400).size(), 4800u); // 0.3 s at the default 16 kHz
+    recording.stop(300);
+    recording.stop(900);
+    EXPECT_EQ(recording.samples(5000).size(), 3200u);
+}
+
+} // namespace
