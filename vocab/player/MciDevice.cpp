@@ -61,20 +61,24 @@ bool MciDevice::open(const QString &arguments) {
     return m_devices.try_emplace(options[3].toLower()).second;
 }
 
-bool MciDevice::record(const QString &alias) {
+template <typename Action> bool MciDevice::onDevice(const QString &alias, Action action) {
     const std::lock_guard lock(m_mutex);
     const auto device = m_devices.find(alias);
-    if (device == m_devices.end()) return false;
-    device->second.record(m_clock.nowMs());
-    return true;
+    return device != m_devices.end() && action(device->second);
+}
+
+bool MciDevice::record(const QString &alias) {
+    return onDevice(alias, [this](WaveRecording &recording) {
+        recording.record(m_clock.nowMs());
+        return true;
+    });
 }
 
 bool MciDevice::stop(const QString &alias) {
-    const std::lock_guard lock(m_mutex);
-    const auto device = m_devices.find(alias);
-    if (device == m_devices.end()) return false;
-    device->second.stop(m_clock.nowMs());
-    return true;
+    return onDevice(alias, [this](WaveRecording &recording) {
+        recording.stop(m_clock.nowMs());
+        return true;
+    });
 }
 
 bool MciDevice::save(const QString &alias, const QString &path) {
@@ -82,14 +86,12 @@ bool MciDevice::save(const QString &alias, const QString &path) {
     m_speaker.waitForSyntheses(); // every word asked for so far has reached the device
     std::vector<std::int16_t> samples;
     int sampleRate = 0;
-    {
-        const std::lock_guard lock(m_mutex);
-        const auto device = m_devices.find(alias);
-        if (device == m_devices.end() || !device->second.hasStarted()) return false;
-        samples = device->second.samples(m_clock.nowMs());
-        sampleRate = device->second.sampleRate();
-    }
-    return WavFile::write(path, samples, sampleRate);
+    const bool recorded = onDevice(alias, [&](const WaveRecording &recording) {
+        samples = recording.samples(m_clock.nowMs());
+        sampleRate = recording.sampleRate();
+        return recording.hasStarted();
+    });
+    return recorded && WavFile::write(path, samples, sampleRate);
 }
 
 bool MciDevice::close(const QString &alias) {

@@ -41,6 +41,9 @@ private:
     bool save(const QString &alias, const QString &path);
     bool close(const QString &alias);
     void hear(const SpeechSamples &sound);
+    // Runs action on the device under the alias while no sound can arrive; false without one,
+    // otherwise what action answers.
+    template <typename Action> bool onDevice(const QString &alias, Action action);
 
     const Clock &m_clock;
     Speaker &m_speaker;

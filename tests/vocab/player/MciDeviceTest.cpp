@@ -2,13 +2,13 @@
 
 #include "support/FakeClock.h"
 #include "support/FakeSpeech.h"
+#include "support/SaveGate.h"
 #include "support/WavSamples.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <latch>
 
 namespace {
 
@@ -58,36 +58,11 @@ TEST_F(MciDeviceTest, SavedRecordingLastsFromRecordToStopWithEachWordAtItsMoment
     EXPECT_FALSE(wav.soundsBetween(2.5, 3.5));
 }
 
-// A device that lets the voice finish only once it has been told to save.
-class SaveGatedMci : public MciDevice {
-public:
-    SaveGatedMci(const Clock &clock, Speaker &speaker, std::latch &saving)
-        : MciDevice(clock, speaker), m_saving(saving) {}
-    bool send(const QString &command) override {
-        if (command.startsWith("save")) m_saving.count_down();
-        return MciDevice::send(command);
-    }
-
-private:
-    std::latch &m_saving;
-};
-
-class VoiceWaitingForTheSave : public SpeechBackend {
-public:
-    explicit VoiceWaitingForTheSave(std::latch &saving) : m_saving(saving) {}
-    SpeechSamples synthesize(const QString &, int) override {
-        m_saving.wait();
-        return {std::vector<std::int16_t>(160, 1000), 16000};
-    }
-
-private:
-    std::latch &m_saving;
-};
-
 TEST_F(MciDeviceTest, SaveWaitsForTheWordsStillBeingSynthesized) {
     std::latch saving(1);
-    Speaker speaker(std::make_unique<VoiceWaitingForTheSave>(saving), Speaker::Silent, clock);
-    SaveGatedMci device(clock, speaker, saving);
+    Speaker speaker(std::make_unique<VoiceHeldUntilTheSave>(saving, ToneMs), Speaker::Silent,
+                    clock);
+    SaveSignallingMci device(clock, speaker, saving);
     device.send(Open);
     device.send(Record);
     clock.advance(1000);

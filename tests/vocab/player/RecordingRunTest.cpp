@@ -3,6 +3,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeSpeech.h"
 #include "support/RecordingMci.h"
+#include "support/SaveGate.h"
 #include "support/TestFiles.h"
 #include "support/WavSamples.h"
 #include "vocab/VocabTestSupport.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <latch>
 
 namespace {
 
@@ -141,35 +141,6 @@ TEST_F(RecordingRunTest, StepPastAnHourCountsTheMinutesFromNoughtAgain) {
     EXPECT_TRUE(run.LrcText().endsWith("\r\n[15:00.00]释义1"));
 }
 
-// A voice that finishes nothing until the work file is being saved, however far the clock has
-// moved on meanwhile.
-class VoiceHeldUntilTheSave : public SpeechBackend {
-public:
-    explicit VoiceHeldUntilTheSave(std::latch &saving) : m_saving(saving) {}
-    SpeechSamples synthesize(const QString &text, int speed) override {
-        m_saving.wait();
-        return m_voice.synthesize(text, speed);
-    }
-
-private:
-    std::latch &m_saving;
-    QStringList m_said;
-    RecordingSpeech m_voice{m_said, ToneMs};
-};
-
-class SaveSignallingMci : public MciDevice {
-public:
-    SaveSignallingMci(const Clock &clock, Speaker &speaker, std::latch &saving)
-        : MciDevice(clock, speaker), m_saving(saving) {}
-    bool send(const QString &command) override {
-        if (command.startsWith("save")) m_saving.count_down();
-        return MciDevice::send(command);
-    }
-
-private:
-    std::latch &m_saving;
-};
-
 TEST_F(RecordingRunTest, RunWhoseClockJumpsAheadOfSpeechGivesTheSameRecording) {
     // Waiting: every word is synthesized long before the next step.
     RecordingRun &waited = runOver(numberedWords(4)).run;
@@ -182,7 +153,8 @@ TEST_F(RecordingRunTest, RunWhoseClockJumpsAheadOfSpeechGivesTheSameRecording) {
 
     // Jumping: the whole run is stepped before any word is synthesized.
     std::latch saving(1);
-    Speaker speaker(std::make_unique<VoiceHeldUntilTheSave>(saving), Speaker::Silent, clock);
+    Speaker speaker(std::make_unique<VoiceHeldUntilTheSave>(saving, ToneMs), Speaker::Silent,
+                    clock);
     SaveSignallingMci device(clock, speaker, saving);
     HeadlessRun jumped(numberedWords(4), speaker, device, clock, dir.path());
     jumped.run.start();
