@@ -274,7 +274,6 @@ void Form1::resetControlsForList() {
     Timer3->stop();
     stopClock();
     Check1->setChecked(false);
-    Picture2->Line1->show();
 }
 
 void Form1::OpenList() {

@@ -123,6 +123,7 @@ void WordDisplay::clear() {
 
 void WordDisplay::showWord(const WordRecord &word) {
     clear();
+    Line1->show();
     Label5->setText(word.word);
     Label5->adjustSize();
     Label6->setText(phoneticToIpa(word.phonetic));
@@ -139,5 +140,6 @@ void WordDisplay::showMeaning(const QString &meaning) {
 
 void WordDisplay::showNoWords() {
     clear();
+    Line1->hide();
     noWords->show();
 }

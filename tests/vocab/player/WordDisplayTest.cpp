@@ -54,13 +54,16 @@ TEST(WordDisplay, MeaningIsPlainTextKeptInsideItsBox) {
 
 TEST(WordDisplay, EmptySelectionIsSaidOnTheBlankPanelUntilAWordIsShown) {
     WordDisplay display;
+    EXPECT_TRUE(display.Line1->isHidden());
     display.showWord(word("E5bAndEn"));
     display.showNoWords();
     EXPECT_FALSE(display.noWords->isHidden());
     EXPECT_EQ(display.noWords->text(), "没有符合条件的单词");
     EXPECT_TRUE(display.Label5->text().isEmpty() && display.Label8->text().isEmpty());
+    EXPECT_TRUE(display.Line1->isHidden());
     display.showWord(word(""));
     EXPECT_TRUE(display.noWords->isHidden());
+    EXPECT_FALSE(display.Line1->isHidden());
 }
 
 TEST(WordDisplay, ZoomGrowsThePanelItsShadowPlacesAndFonts) {
