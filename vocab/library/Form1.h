@@ -86,7 +86,6 @@ public:
     Form3 *tipsWindow() const { return m_tips; }
     // The last recording run's timeline, kept until the next run starts.
     const QString &LrcText() const { return m_run.LrcText(); }
-    const PlayerControls &controls() const { return m_controls; }
 
     WordListSession session;
 
@@ -109,7 +108,7 @@ public:
     QWidget *buttonRow;
     QPushButton *Command1;
     QPushButton *Command2;
-    QPushButton *Command3;
+    QPushButton *Command3; // 保  存, with Timer4 the MP3 save's
     QLabel *Label3;
     QLineEdit *Text3;
     QTimer *Timer1;
