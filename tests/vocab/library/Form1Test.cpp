@@ -349,24 +349,6 @@ TEST_F(Form1Test, RecordingRunCoversTheFirstHundredWordsWithTheControlsLocked) {
                      2.0);
 }
 
-TEST_F(Form1Test, RecordingRunEndsByItselfAfterItsLastMeaning) {
-    openList("other");
-    int ticks = 0;
-    for (form->Command2->click(); form->Timer3->isActive(); ++ticks) {
-        clock.advance(2000);
-        form->Timer3_Timer();
-    }
-    EXPECT_EQ(ticks, 6);
-    EXPECT_EQ(form->LrcText().count("\r\n"), 9);
-    EXPECT_EQ(form->Picture2->Label5->text(), "word1");
-    EXPECT_EQ(std::pair(form->S1->value(), form->S1->maximum()), std::pair(1, 3));
-    EXPECT_EQ(form->Label4->text(), "00:00:00");
-    EXPECT_TRUE(form->toolbarButton(1)->isEnabled() && form->Command2->isEnabled());
-    const WavSamples wav = WavSamples::read(RecordingCommands::workWav(folders.systemFolder()));
-    EXPECT_DOUBLE_EQ(wav.seconds(), 12.0);
-    EXPECT_TRUE(wav.soundsBetween(8.0, 8.01));
-}
-
 TEST_F(Form1Test, RecordingStartedDuringADrillStopsItAndBeginsAtTheFirstWord) {
     openList("other");
     form->toolbarButton(1)->trigger();

@@ -51,21 +51,6 @@ TEST_F(DrillPlayerTest, OneWordIsShownThenGivenItsMeaningThenTheDrillIsOver) {
     EXPECT_FALSE(player->meaningShown());
 }
 
-TEST_F(DrillPlayerTest, EachWordTakesTwoStepsUpToTheLimit) {
-    drill(numberedWords(5));
-    std::vector<Step> steps;
-    for (Step step = Step::WordBrought; step != Step::Finished;)
-        steps.push_back(step = player->step(3));
-
-    EXPECT_EQ(steps,
-              std::vector<Step>({Step::MeaningRevealed, Step::WordBrought, Step::MeaningRevealed,
-                                 Step::WordBrought, Step::MeaningRevealed, Step::Finished}));
-    EXPECT_EQ(shownSinceLastLook(),
-              QStringList({"word word1", "meaning 释义1", "position 2", "word word2",
-                           "meaning 释义2", "position 3", "word word3", "meaning 释义3"}));
-    EXPECT_EQ(speech.spoken(), QStringList({"word2", "word3"}));
-}
-
 TEST_F(DrillPlayerTest, WordWithoutAMeaningDoesNotHoldTheDrill) {
     std::vector<WordRecord> words = numberedWords(2);
     words[0].meaning.clear();
@@ -100,13 +85,6 @@ TEST_F(DrillPlayerTest, BackAndForwardRevealFirstThenMoveAndSpeakWithinTheSelect
     player->back();
     EXPECT_EQ(shownSinceLastLook(), QStringList({"position 1", "word word1", "meaning 释义1"}));
     EXPECT_EQ(speech.spoken(), QStringList({"word1", "word2", "word2", "word2", "word1"}));
-}
-
-TEST_F(DrillPlayerTest, EmptySelectionSaysSoAndSpeaksNothing) {
-    drill({});
-    player->SpeakWord();
-    EXPECT_EQ(shownSinceLastLook(), QStringList{"no words"});
-    EXPECT_TRUE(speech.spoken().isEmpty());
 }
 
 TEST_F(DrillPlayerTest, ClockCountsTheClocksWholeSecondsAndMinutesWithinTheHour) {

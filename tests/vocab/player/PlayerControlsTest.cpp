@@ -22,41 +22,33 @@ PlayerControls all(bool enabled) {
     return c;
 }
 
-template <typename Event> std::pair<std::string, std::string> fromBothSides(Event event) {
-    PlayerControls on = all(true);
-    PlayerControls off = all(false);
-    (on.*event)();
-    (off.*event)();
-    return {row(on), row(off)};
-}
+using Event = void (PlayerControls::*)();
 
-using Rows = std::pair<std::string, std::string>;
-
-TEST(PlayerControls, BeforeTheFirstListOnlyTheSpeedBoxIsEnabled) {
-    EXPECT_EQ(row(PlayerControls()), "000000010000");
-}
-
-TEST(PlayerControls, OpeningAListEnablesEverythingButTheStopButtons) {
-    EXPECT_EQ(fromBothSides(&PlayerControls::listOpened), Rows("101111111011", "101111111011"));
-}
-
-TEST(PlayerControls, ClickingACollectionDisablesOnlyTheRange) {
-    EXPECT_EQ(fromBothSides(&PlayerControls::collectionClicked),
-              Rows("111111011111", "000000000000"));
-}
-
-TEST(PlayerControls, PlayLeavesTheMarkSpeedRecordingAndListCommandsAsTheyAre) {
-    EXPECT_EQ(fromBothSides(&PlayerControls::drillStarted), Rows("010001011111", "010000000000"));
-}
-
-TEST(PlayerControls, EndOfTheDrillEnablesThePlayerAndTheSelection) {
-    EXPECT_EQ(fromBothSides(&PlayerControls::drillEnded), Rows("101111111111", "101110100000"));
-}
-
-TEST(PlayerControls, RecordingDisablesAllButItsStopButtonUntilItEnds) {
-    EXPECT_EQ(fromBothSides(&PlayerControls::recordingStarted),
-              Rows("000000000100", "000000000100"));
-    EXPECT_EQ(fromBothSides(&PlayerControls::recordingEnded), Rows("101111111011", "101111111011"));
+// Each event's row, applied once to all-enabled and once to all-disabled controls.
+TEST(PlayerControls, EachEventSetsItsRowAndLeavesTheRestAsTheyAre) {
+    EXPECT_EQ(row(PlayerControls()), "000000010000"); // before the first list: the speed box
+    const struct {
+        const char *name;
+        Event event;
+        const char *fromEnabled;
+        const char *fromDisabled;
+    } rows[] = {
+        {"listOpened", &PlayerControls::listOpened, "101111111011", "101111111011"},
+        {"collectionClicked", &PlayerControls::collectionClicked, "111111011111", "000000000000"},
+        {"drillStarted", &PlayerControls::drillStarted, "010001011111", "010000000000"},
+        {"drillEnded", &PlayerControls::drillEnded, "101111111111", "101110100000"},
+        {"recordingStarted", &PlayerControls::recordingStarted, "000000000100", "000000000100"},
+        {"recordingEnded", &PlayerControls::recordingEnded, "101111111011", "101111111011"},
+    };
+    for (const auto &expected : rows) {
+        SCOPED_TRACE(expected.name);
+        PlayerControls enabled = all(true);
+        PlayerControls disabled = all(false);
+        (enabled.*expected.event)();
+        (disabled.*expected.event)();
+        EXPECT_EQ(row(enabled), expected.fromEnabled);
+        EXPECT_EQ(row(disabled), expected.fromDisabled);
+    }
 }
 
 } // namespace

@@ -133,14 +133,6 @@ TEST_F(RecordingRunTest, MeaningsGoInUnchangedEmptyOrOverSeveralLines) {
                            "[00:06.00]"}));
 }
 
-TEST_F(RecordingRunTest, StepPastAnHourCountsTheMinutesFromNoughtAgain) {
-    RecordingRun &run = runOver(numberedWords(2)).run;
-    run.start();
-    clock.advance(75 * 60'000);
-    run.step();
-    EXPECT_TRUE(run.LrcText().endsWith("\r\n[15:00.00]释义1"));
-}
-
 TEST_F(RecordingRunTest, RunWhoseClockJumpsAheadOfSpeechGivesTheSameRecording) {
     // Waiting: every word is synthesized long before the next step.
     RecordingRun &waited = runOver(numberedWords(4)).run;

@@ -59,17 +59,4 @@ TEST(WaveRecording, OnlySoundsSpokenWhileRecordingAtTheRecordingsRateAreKept) {
     EXPECT_EQ(runs(recording.samples(1000)), Runs({{0, 20}, {3, 10}, {0, 10}, {5, 5}, {0, 5}}));
 }
 
-TEST(WaveRecording, RunningRecordingReachesTheMomentAskedAndStartsAndStopsOnce) {
-    WaveRecording recording;
-    EXPECT_TRUE(recording.samples(500).empty());
-    EXPECT_EQ(recording.sampleRate(), WaveRecording::DefaultSampleRate);
-    recording.stop(10);
-    recording.record(100);
-    recording.record(200);
-    EXPECT_EQ(recording.samples(400).size(), 4800u); // 0.3 s at the default 16 kHz
-    recording.stop(300);
-    recording.stop(900);
-    EXPECT_EQ(recording.samples(5000).size(), 3200u);
-}
-
 } // namespace

@@ -33,15 +33,6 @@ TEST(WordDisplay, BracketsHugTheTranscriptionOnBothSides) {
     EXPECT_EQ(display.Label9->x(), right(display.Label6) + 2);
 }
 
-TEST(WordDisplay, WordWithoutTranscriptionHasNoBrackets) {
-    WordDisplay display;
-    display.showWord(word("E5bAndEn"));
-    display.showMeaning("vt. 放弃");
-    display.showWord(word(""));
-    for (const QLabel *label : {display.Label6, display.Label7, display.Label8, display.Label9})
-        EXPECT_TRUE(label->text().isEmpty()) << label->objectName().toStdString();
-}
-
 TEST(WordDisplay, MeaningIsPlainTextKeptInsideItsBox) {
     WordDisplay display;
     display.showWord(word(""));
