@@ -84,14 +84,15 @@ bool MciDevice::stop(const QString &alias) {
 bool MciDevice::save(const QString &alias, const QString &path) {
     if (path.isEmpty()) return false;
     m_speaker.waitForSyntheses(); // every word asked for so far has reached the device
-    std::vector<std::int16_t> samples;
-    int sampleRate = 0;
-    const bool recorded = onDevice(alias, [&](const WaveRecording &recording) {
-        samples = recording.samples(m_clock.nowMs());
-        sampleRate = recording.sampleRate();
-        return recording.hasStarted();
+    return onDevice(alias, [&](const WaveRecording &recording) {
+        if (!recording.hasStarted()) return false;
+        const qint64 nowMs = m_clock.nowMs();
+        WavFile file(path, recording.sampleRate(), recording.sampleCount(nowMs));
+        recording.forEachPiece(nowMs, [&file](const std::int16_t *samples, qint64 count) {
+            file.append(samples, count);
+        });
+        return file.commit();
     });
-    return recorded && WavFile::write(path, samples, sampleRate);
 }
 
 bool MciDevice::close(const QString &alias) {

@@ -24,18 +24,24 @@ int WaveRecording::sampleRate() const {
     return m_sounds.empty() ? DefaultSampleRate : m_sounds.front().sampleRate;
 }
 
-std::vector<std::int16_t> WaveRecording::samples(qint64 untilMs) const {
-    if (!m_startMs) return {};
-    const qint64 endMs = std::max(m_stopMs.value_or(untilMs), *m_startMs);
-    std::vector<std::int16_t> result(size_t(samplesIn(endMs - *m_startMs)), 0);
-    for (size_t i = 0; i < m_sounds.size(); ++i) {
+qint64 WaveRecording::sampleCount(qint64 untilMs) const {
+    if (!m_startMs) return 0;
+    return samplesIn(std::max(m_stopMs.value_or(untilMs), *m_startMs) - *m_startMs);
+}
+
+void WaveRecording::forEachPiece(qint64 untilMs, const Piece &piece) const {
+    const qint64 total = sampleCount(untilMs);
+    qint64 written = 0;
+    for (size_t i = 0; i < m_sounds.size() && written < total; ++i) {
         const qint64 offset = samplesIn(m_sounds[i].spokenAtMs - *m_startMs);
-        const qint64 cut = i + 1 < m_sounds.size()
-                               ? samplesIn(m_sounds[i + 1].spokenAtMs - *m_startMs)
-                               : qint64(result.size());
-        const qint64 length = std::min(
-            {qint64(m_sounds[i].samples.size()), cut - offset, qint64(result.size()) - offset});
-        if (length > 0) std::copy_n(m_sounds[i].samples.begin(), length, result.begin() + offset);
+        const qint64 cut =
+            i + 1 < m_sounds.size() ? samplesIn(m_sounds[i + 1].spokenAtMs - *m_startMs) : total;
+        const qint64 length =
+            std::min({qint64(m_sounds[i].samples.size()), cut - offset, total - offset});
+        if (length <= 0) continue;
+        piece(nullptr, offset - written);
+        piece(m_sounds[i].samples.data(), length);
+        written = offset + length;
     }
-    return result;
+    piece(nullptr, total - written);
 }

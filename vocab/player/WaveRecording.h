@@ -3,6 +3,7 @@
 #include "platform/Speaker.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -25,8 +26,11 @@ public:
     // Keeps a sound spoken from the start up to the stop; others are ignored.
     void add(const SpeechSamples &sound);
 
-    // The samples from the start to the stop, or to untilMs while still recording.
-    std::vector<std::int16_t> samples(qint64 untilMs) const;
+    // The number of samples from the start to the stop, or to untilMs while still recording.
+    qint64 sampleCount(qint64 untilMs) const;
+    // Hands over those samples in order, as pieces of sound and of silence (samples null).
+    using Piece = std::function<void(const std::int16_t *samples, qint64 count)>;
+    void forEachPiece(qint64 untilMs, const Piece &piece) const;
     // The rate of the first sound kept; sounds at another rate are left out.
     int sampleRate() const;
 

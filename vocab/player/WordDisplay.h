@@ -9,8 +9,8 @@ struct WordRecord;
 // The word display Picture2: the panel Picture1 with the word (Label5), the transcription between
 // brackets (Label8, Label6, Label9), a rule (Line1) and the meaning (Label7), and the dark
 // shadow Label1 behind it, 120 twips lower and to the right. The panel stays blank until the
-// first word; a selection without words is said across the blank panel. Designed in twips; the whole
-// display, fonts included, grows by a zoom factor with the window.
+// first word; a selection without words is said across the blank panel. Designed in twips; the
+// whole display, fonts included, grows by a zoom factor with the window.
 class WordDisplay : public QWidget {
     Q_OBJECT
 public:
