@@ -189,8 +189,12 @@ void Form1::buildTimers() {
     Timer2 = new QTimer(this);
     Timer3 = new QTimer(this);
     Timer4 = new QTimer(this);
-    Timer1->setInterval(SpeedSetting::DefaultIntervalMs);
-    Timer3->setInterval(SpeedSetting::DefaultIntervalMs);
+    // A coarse timer may step up to a twentieth early, and a step before its second would give
+    // the timeline the second before; precise timers keep the steps on their beat.
+    for (QTimer *step : {Timer1, Timer3}) {
+        step->setTimerType(Qt::PreciseTimer);
+        step->setInterval(SpeedSetting::DefaultIntervalMs);
+    }
     Timer2->setInterval(1);
     Timer4->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
