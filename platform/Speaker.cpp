@@ -11,15 +11,24 @@ cst_voice *register_cmu_us_slt(const char *voxdir);
 }
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
 // The engine's natural pace counts as speed 150; lower speeds stretch the words.
 constexpr float NaturalSpeed = 150.0f;
 
+// The voice is one process-wide object that every backend shares (flite registers it once), so
+// no two speakers synthesize at the same time.
+std::mutex &fliteMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
 class FliteBackend : public SpeechBackend {
 public:
     FliteBackend() {
+        const std::lock_guard lock(fliteMutex());
         flite_init();
         m_voice = register_cmu_us_slt(nullptr);
     }
@@ -28,6 +37,7 @@ public:
         SpeechSamples result;
         const QByteArray utf8 = text.trimmed().toUtf8();
         if (!m_voice || utf8.isEmpty()) return result;
+        const std::lock_guard lock(fliteMutex());
         const float stretch = std::clamp(NaturalSpeed / float(std::max(speed, 1)), 0.5f, 2.0f);
         feat_set_float(m_voice->features, "duration_stretch", stretch);
         cst_wave *wave = flite_text_to_wave(utf8.constData(), m_voice);
@@ -49,11 +59,15 @@ std::unique_ptr<SpeechBackend> makeFliteBackend() {
     return std::make_unique<FliteBackend>();
 }
 
-Speaker::Speaker(std::unique_ptr<SpeechBackend> backend, Output output, QObject *parent)
-    : QObject(parent), m_backend(std::move(backend)), m_output(output),
-      m_audioOutput(&QMediaDevices::defaultAudioOutput) {}
+Speaker::Speaker(std::unique_ptr<SpeechBackend> backend, Output output, const Clock &clock,
+                 QObject *parent)
+    : QObject(parent), m_backend(std::move(backend)), m_output(output), m_clock(clock),
+      m_audioOutput(&QMediaDevices::defaultAudioOutput) {
+    m_synthesis.setMaxThreadCount(1);
+}
 
 Speaker::~Speaker() {
+    m_synthesis.waitForDone();
     stopPlayback();
 }
 
@@ -61,20 +75,38 @@ bool Speaker::Register(const QString &, const QString &) {
     return true;
 }
 
-SpeechSamples Speaker::synthesize(const QString &text) const {
-    return m_backend ? m_backend->synthesize(text, m_speed) : SpeechSamples{};
-}
-
 void Speaker::Speak(const QString &text, int) {
     stopPlayback();
-    const SpeechSamples samples = synthesize(text);
+    if (!m_backend || text.trimmed().isEmpty()) return;
+    const quint64 request = ++m_lastRequest;
+    const qint64 spokenAtMs = m_clock.nowMs();
+    const int speed = m_speed;
+    m_synthesis.start([this, text, speed, spokenAtMs, request] {
+        synthesizeAndAnnounce(text, speed, spokenAtMs, request);
+    });
+}
+
+void Speaker::synthesizeAndAnnounce(const QString &text, int speed, qint64 spokenAtMs,
+                                    quint64 request) {
+    SpeechSamples samples = m_backend->synthesize(text, speed);
     if (samples.isEmpty()) return;
+    samples.spokenAtMs = spokenAtMs;
     emit spoken(samples);
-    play(samples);
+    if (m_output == Silent) return;
+    // Played on the speaker's own thread, and only while no newer word was asked for.
+    QMetaObject::invokeMethod(
+        this,
+        [this, samples, request] {
+            if (request == m_lastRequest) play(samples);
+        },
+        Qt::QueuedConnection);
+}
+
+void Speaker::waitForSyntheses() {
+    m_synthesis.waitForDone();
 }
 
 void Speaker::play(const SpeechSamples &samples) {
-    if (m_output == Silent) return;
     const QAudioDevice device = m_audioOutput();
     if (device.isNull()) return;
     QAudioFormat format;
@@ -82,6 +114,7 @@ void Speaker::play(const SpeechSamples &samples) {
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) return;
+    stopPlayback();
     m_buffer = std::make_unique<QBuffer>();
     m_buffer->setData(reinterpret_cast<const char *>(samples.samples.data()),
                       qsizetype(samples.samples.size() * sizeof(std::int16_t)));

@@ -1,3 +1,4 @@
+#include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/Paths.h"
 #include "platform/Speaker.h"
@@ -11,10 +12,11 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     Fonts::installSubstitutions();
     const Paths paths = Paths::fromEnvironment();
-    Speaker speaker;
-    MciDevice mci;
+    const Clock &clock = Clock::system();
+    Speaker speaker(makeFliteBackend(), Speaker::PlayAudio, clock);
+    MciDevice mci(clock, speaker);
     const bool showTips = VocabStartUp::run(paths, speaker);
-    Form1 form(paths, speaker, mci);
+    Form1 form(paths, speaker, mci, clock);
     form.show();
     if (showTips) form.showTipsWindow();
     return app.exec();

@@ -44,6 +44,6 @@ void WordPicking::mouseMove(double mouseX) {
 void WordPicking::schword(const QString &word) {
     const std::optional<DictionaryEntry> entry = m_lookup.find(word);
     if (!entry) return;
-    m_speaker.Speak(entry->headword, SpeakFlags);
     m_popup.showEntry(*entry);
+    m_speaker.Speak(entry->headword, SpeakFlags);
 }

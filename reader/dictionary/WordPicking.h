@@ -24,8 +24,8 @@ public:
     // Mouse move over either pane.
     void mouseMove(double mouseX);
 
-    // Looks the word up; when an entry is found, speaks its headword and shows it in the
-    // popup. When nothing is found nothing is spoken and the popup stays as it was.
+    // Looks the word up; when an entry is found, shows it in the popup, then speaks its
+    // headword. When nothing is found nothing is spoken and the popup stays as it was.
     void schword(const QString &word);
 
 private:

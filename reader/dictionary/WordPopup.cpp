@@ -1,5 +1,6 @@
 #include "reader/dictionary/WordPopup.h"
 
+#include "platform/BracketPlacement.h"
 #include "platform/Fonts.h"
 #include "platform/PhoneticDisplay.h"
 #include "platform/Twips.h"
@@ -105,8 +106,7 @@ void WordPopup::keepInsideParent() {
 }
 
 void WordPopup::placeClosingBracket() {
-    const double left = TranscriptionLeft + Twips::fromPixels(Label15->width()) + BracketGap;
-    Label13->move(Twips::toPixels(left), Twips::toPixels(TranscriptionTop));
+    BracketPlacement::placeAfter(*Label13, *Label15, BracketGap);
 }
 
 void WordPopup::moveTo(QPointF twips) {

@@ -1,39 +1,26 @@
 #pragma once
 
 #include "platform/Paths.h"
-#include "platform/Speaker.h"
 #include "platform/WordListFile.h"
 #include "vocab/library/WordLibrary.h"
-#include "vocab/player/MciDevice.h"
+#include "vocab/library/WordRecord.h"
 
 #include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 #include <set>
+#include <vector>
 
-// A speech backend without a voice that remembers what it was asked to say.
-class RecordingSpeech : public SpeechBackend {
-public:
-    explicit RecordingSpeech(QStringList &spoken) : m_spoken(spoken) {}
-    SpeechSamples synthesize(const QString &text, int) override {
-        m_spoken << text;
-        return {};
-    }
-
-private:
-    QStringList &m_spoken;
-};
-
-// A multimedia device that remembers the commands it was sent.
-class RecordingMci : public MciDevice {
-public:
-    QString send(const QString &command) override {
-        commands << command;
-        return {};
-    }
-    QStringList commands;
-};
+// Words numbered from first on: "word<n>", transcription "5stQdi", meaning "释义<n>", unmarked.
+inline std::vector<WordRecord> numberedWords(int count, int first = 1) {
+    std::vector<WordRecord> words;
+    for (int n = first; n < first + count; ++n)
+        words.push_back({QString::number(n), QStringLiteral("word%1").arg(n),
+                         QStringLiteral("5stQdi"), QStringLiteral("释义%1").arg(n),
+                         QStringLiteral("0")});
+    return words;
+}
 
 // A program folder, data home and temp folder inside one temporary folder.
 class VocabFolders {

@@ -1,23 +1,21 @@
 #include "vocab/library/Form1.h"
 
 #include "platform/Fonts.h"
-#include "platform/PhoneticDisplay.h"
 #include "platform/Resources.h"
-#include "platform/Speaker.h"
 #include "platform/Twips.h"
 #include "vocab/library/RangeFields.h"
 #include "vocab/library/SpeedSetting.h"
 #include "vocab/library/TipsMarker.h"
+#include "vocab/library/VocadrillLayout.h"
 #include "vocab/library/WordLibrary.h"
 #include "vocab/player/RecordingCommands.h"
+#include "vocab/player/WordDisplay.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,74 +30,58 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
-#include <QVBoxLayout>
 
 namespace {
 
 constexpr int HelpPageResource = 105;
 constexpr int AboutPageResource = 107;
-const QString IdleClock = QStringLiteral("00:00:00");
 
-// A label of the word display at its place in twips, in its font and colour on the panel.
-QLabel *displayLabel(QWidget *panel, const QString &name, const QFont &font, const QString &colour,
-                     int leftTwips, int topTwips) {
-    auto *label = new QLabel(panel);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setStyleSheet("color: " + colour + "; background: transparent;");
-    label->move(Twips::toPixels(leftTwips), Twips::toPixels(topTwips));
-    return label;
-}
-
-QRect twipsRect(int left, int top, int width, int height) {
-    return {Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
-            Twips::toPixels(height)};
+// A row of controls placed by the layout, its own children side by side.
+QHBoxLayout *controlRow(QWidget *client, QWidget *&row) {
+    row = new QWidget(client);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
 }
 
 } // namespace
 
-Form1::Form1(Paths paths, Speaker &speaker, MciDevice &mci, QWidget *parent)
+Form1::Form1(Paths paths, Speaker &speaker, MciDevice &mci, const Clock &clock, QWidget *parent)
     : QMainWindow(parent), session(paths.programFolder()),
       showMessage([this](const QString &text, const QString &title) {
           QMessageBox::information(this, title, text, QMessageBox::Ok);
       }),
       openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); }),
-      m_paths(std::move(paths)), m_speaker(speaker), m_mci(mci) {
+      m_paths(std::move(paths)), m_mci(mci), m_drill(m_words, *this, speaker, clock),
+      m_run(m_drill, m_words, mci, m_paths.systemFolder()) {
     setWindowTitle(QStringLiteral("Vocadrill"));
     buildMenus();
     buildToolbar();
     buildTimers();
 
-    T1 = new QTreeWidget;
+    auto *client = new QWidget;
+    client->setMinimumSize(Twips::toPixels(VocadrillLayout::DesignWidth),
+                           Twips::toPixels(VocadrillLayout::DesignHeight));
+    client->installEventFilter(this);
+    setCentralWidget(client);
+    T1 = new QTreeWidget(client);
     T1->setObjectName(QStringLiteral("T1"));
     T1->setHeaderHidden(true);
     T1->setExpandsOnDoubleClick(false);
-    T1->setMinimumWidth(Twips::toPixels(3300));
     connect(T1, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *node) { T1_NodeClick(node); });
-
-    auto *right = new QVBoxLayout;
-    right->addWidget(buildDisplayPanel());
-    right->addWidget(buildSelectionControls());
-    right->addWidget(buildRecordingButtons());
-    right->addStretch();
-
+    buildDisplay(client);
+    buildSelectionControls(client);
+    buildRecordingButtons(client);
     Label3 = new QLabel(
         QStringLiteral("<a href=\"help\" style=\"color:#1c5fb0; text-decoration:none\">"
-                       "如果单词不能自动朗读或录制的MP3没有声音，请点此帮助 &gt;&gt;&gt;</a>"));
+                       "如果单词不能自动朗读或录制的MP3没有声音，请点此帮助 &gt;&gt;&gt;</a>"),
+        client);
     connect(Label3, &QLabel::linkActivated, this, &Form1::Label3_Click);
-    Text3 = new QLineEdit;
+    Text3 = new QLineEdit(client);
     Text3->hide();
 
-    auto *central = new QWidget;
-    auto *grid = new QGridLayout(central);
-    grid->addWidget(T1, 0, 0);
-    grid->addLayout(right, 0, 1);
-    grid->addWidget(Label3, 1, 0, 1, 2);
-    grid->addWidget(Text3, 2, 0);
-    grid->setColumnStretch(0, 1);
-    setCentralWidget(central);
-
+    showControls();
     buildLibraryTree();
     centreOnScreen();
 }
@@ -110,8 +92,6 @@ void Form1::buildMenus() {
     wordTextAction = file->addAction(QStringLiteral("生成单词文本"));
     file->addSeparator();
     exitAction = file->addAction(QStringLiteral("退出"));
-    makeCardsAction->setEnabled(false);
-    wordTextAction->setEnabled(false);
     connect(exitAction, &QAction::triggered, this, &Form1::close);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
@@ -142,91 +122,43 @@ void Form1::buildToolbar() {
                               ? Toolbar1->addSeparator()
                               : Toolbar1->addAction(style()->standardIcon(button.icon), button.tip);
         action->setToolTip(button.tip);
-        action->setEnabled(index == 7);
         connect(action, &QAction::triggered, this, [this, index] { Toolbar1_ButtonClick(index); });
         m_toolbarButtons[size_t(index)] = action;
     }
 }
 
-QWidget *Form1::buildDisplayPanel() {
-    auto *panel = new QWidget;
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-
-    // The word panel with a dark shadow label behind it, 120 twips lower and to the right.
-    Picture2 = new QFrame;
-    Picture2->setFixedSize(Twips::toPixels(4815 + 120), Twips::toPixels(2955 + 120));
-    Label1 = new QLabel(Picture2);
-    Label1->setGeometry(twipsRect(120, 120, 4815, 2955));
-    Label1->setStyleSheet(QStringLiteral("background: #0d3b1e;"));
-    Picture1 = new QFrame(Picture2);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twipsRect(0, 0, 4800, 2955));
-    Picture1->setStyleSheet(QStringLiteral(
-        "#Picture1 { background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #2b6a5c, "
-        "stop:1 #123a45); border: 1px solid #0b2a2a; }"));
-
-    Label5 = displayLabel(Picture1, QStringLiteral("Label5"), Fonts::font(Fonts::Song, 21.75, true),
-                          QStringLiteral("#ffff00"), 540, 480);
-    Label8 = displayLabel(Picture1, QStringLiteral("Label8"), Fonts::font(Fonts::Song, 14.25, true),
-                          QStringLiteral("#ffffff"), 540, 1080);
-    Label6 = displayLabel(Picture1, QStringLiteral("Label6"), phoneticFont(14.25),
-                          QStringLiteral("#e0e0e0"), 720, 1080);
-    Label9 = displayLabel(Picture1, QStringLiteral("Label9"), Fonts::font(Fonts::Song, 14.25, true),
-                          QStringLiteral("#ffffff"), 720, 1080);
-    Line1 = new QFrame(Picture1);
-    Line1->setGeometry(twipsRect(540, 1620, 3840, 15));
-    Line1->setStyleSheet(QStringLiteral("background: rgba(255, 255, 255, 90);"));
-    Line1->hide();
-    Label7 = displayLabel(Picture1, QStringLiteral("Label7"), Fonts::font(Fonts::Song, 10.5),
-                          QStringLiteral("#ffffff"), 600, 1740);
-    Label7->setGeometry(twipsRect(600, 1740, 3675, 1050));
-    Label7->setWordWrap(true);
-    Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout->addWidget(Picture2);
-
-    // The position slider and the elapsed clock under the panel.
-    S1 = new QSlider(Qt::Horizontal);
+void Form1::buildDisplay(QWidget *client) {
+    Picture2 = new WordDisplay(client);
+    S1 = new QSlider(Qt::Horizontal, client);
+    S1->setObjectName(QStringLiteral("S1"));
     S1->setRange(1, 1);
-    Label4 = new QLabel(IdleClock);
+    Label4 = new QLabel(DrillPlayer::IdleClockText, client);
+    Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setFont(Fonts::font(Fonts::Song, 12));
     Label4->setAlignment(Qt::AlignCenter);
     Label4->setStyleSheet(QStringLiteral("color: #00ffff; background: #0d2a30;"));
-    Label4->setFixedWidth(Twips::toPixels(1155));
-    auto *position = new QHBoxLayout;
-    position->addWidget(S1);
-    position->addWidget(Label4);
-    layout->addLayout(position);
-    return panel;
 }
 
-QWidget *Form1::buildSelectionControls() {
-    auto *box = new QWidget;
-    auto *grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-
+void Form1::buildSelectionControls(QWidget *client) {
+    QHBoxLayout *range = controlRow(client, rangeRow);
     Text1 = new QLineEdit(QStringLiteral("1"));
     Text2 = new QLineEdit(QStringLiteral("10000"));
-    for (QLineEdit *field : {Text1, Text2}) {
+    for (QLineEdit *field : {Text1, Text2})
         field->setFixedWidth(Twips::toPixels(840));
-        field->setEnabled(false);
-    }
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
-    auto *range = new QHBoxLayout;
+    Check1 = new QCheckBox(QStringLiteral("仅显示生词"));
+    connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
     range->addWidget(new QLabel(QStringLiteral("选词")));
     range->addWidget(Text1);
     range->addWidget(new QLabel(QStringLiteral("至")));
     range->addWidget(Text2);
     range->addStretch();
+    range->addWidget(Check1);
 
-    Check1 = new QCheckBox(QStringLiteral("仅显示生词"));
+    QHBoxLayout *options = controlRow(client, optionsRow);
     Check2 = new QCheckBox(QStringLiteral("生词"));
-    Check1->setEnabled(false);
-    Check2->setEnabled(false);
-    connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
     connect(Check2, &QCheckBox::clicked, this, &Form1::Check2_Click);
-
     Combo1 = new QComboBox;
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
@@ -235,30 +167,21 @@ QWidget *Form1::buildSelectionControls() {
     Combo1->setFixedWidth(Twips::toPixels(1050));
     connect(Combo1->lineEdit(), &QLineEdit::textEdited, this, &Form1::Combo1_Change);
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
-    auto *speed = new QHBoxLayout;
-    speed->addStretch();
-    speed->addWidget(new QLabel(QStringLiteral("速度")));
-    speed->addWidget(Combo1);
-
-    grid->addLayout(range, 0, 0);
-    grid->addWidget(Check1, 0, 1);
-    grid->addWidget(Check2, 1, 0);
-    grid->addLayout(speed, 1, 1);
-    return box;
+    options->addWidget(Check2);
+    options->addStretch();
+    options->addWidget(new QLabel(QStringLiteral("速度")));
+    options->addWidget(Combo1);
 }
 
-QWidget *Form1::buildRecordingButtons() {
-    auto *box = new QWidget;
-    auto *row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
+void Form1::buildRecordingButtons(QWidget *client) {
+    QHBoxLayout *row = controlRow(client, buttonRow);
     Command2 = new QPushButton(QStringLiteral("● 录制 MP3"));
     Command1 = new QPushButton(QStringLiteral("停止录制"));
     Command3 = new QPushButton(QStringLiteral("保  存"));
-    for (QPushButton *button : {Command2, Command1, Command3}) {
-        button->setEnabled(false);
+    for (QPushButton *button : {Command2, Command1, Command3})
         row->addWidget(button);
-    }
-    return box;
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 }
 
 void Form1::buildTimers() {
@@ -266,10 +189,17 @@ void Form1::buildTimers() {
     Timer2 = new QTimer(this);
     Timer3 = new QTimer(this);
     Timer4 = new QTimer(this);
-    Timer1->setInterval(SpeedSetting::DefaultIntervalMs);
-    Timer3->setInterval(SpeedSetting::DefaultIntervalMs);
+    // A coarse timer may step up to a twentieth early, and a step before its second would give
+    // the timeline the second before; precise timers keep the steps on their beat.
+    for (QTimer *step : {Timer1, Timer3}) {
+        step->setTimerType(Qt::PreciseTimer);
+        step->setInterval(SpeedSetting::DefaultIntervalMs);
+    }
     Timer2->setInterval(1);
     Timer4->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    connect(Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
 }
 
 void Form1::buildLibraryTree() {
@@ -289,36 +219,65 @@ void Form1::centreOnScreen() {
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
 
+bool Form1::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::Form_Resize() {
+    const QSize client = centralWidget()->size();
+    applyLayout(VocadrillLayout::forClient(Twips::fromPixels(client.width()),
+                                           Twips::fromPixels(client.height())));
+}
+
+void Form1::applyLayout(const VocadrillLayout &layout) {
+    T1->setGeometry(Twips::toPixels(layout.T1));
+    Picture2->move(Twips::toPixels(layout.Picture2).topLeft());
+    Picture2->setZoom(layout.displayZoom);
+    S1->setGeometry(Twips::toPixels(layout.S1));
+    Label4->setGeometry(Twips::toPixels(layout.Label4));
+    rangeRow->setGeometry(Twips::toPixels(layout.rangeRow));
+    optionsRow->setGeometry(Twips::toPixels(layout.optionsRow));
+    buttonRow->setGeometry(Twips::toPixels(layout.buttonRow));
+    Label3->setGeometry(Twips::toPixels(layout.Label3));
+}
+
+void Form1::showControls() {
+    const PlayerControls &c = m_controls;
+    toolbarButton(1)->setEnabled(c.play);
+    toolbarButton(2)->setEnabled(c.stop);
+    toolbarButton(4)->setEnabled(c.back);
+    toolbarButton(5)->setEnabled(c.forward);
+    Check1->setEnabled(c.newWordsOnly);
+    Check2->setEnabled(c.newWordMark);
+    Text1->setEnabled(c.range);
+    Text2->setEnabled(c.range);
+    Combo1->setEnabled(c.speed);
+    Command2->setEnabled(c.record);
+    Command1->setEnabled(c.stopRecording);
+    Command3->setEnabled(c.save);
+    makeCardsAction->setEnabled(c.listCommands);
+    wordTextAction->setEnabled(c.listCommands);
+}
+
 void Form1::T1_NodeClick(QTreeWidgetItem *node) {
     T1->setCurrentItem(node);
     node->setExpanded(!node->isExpanded());
     if (!node->parent()) {
-        Text1->setEnabled(false);
-        Text2->setEnabled(false);
+        m_controls.collectionClicked();
+        showControls();
         return;
     }
     OpenList();
 }
 
 void Form1::resetControlsForList() {
-    Check1->setEnabled(true);
-    Check2->setEnabled(true);
-    for (int index : {1, 4, 5})
-        toolbarButton(index)->setEnabled(true);
-    toolbarButton(2)->setEnabled(false);
-    Command1->setEnabled(false);
-    Command2->setEnabled(true);
-    Command3->setEnabled(true);
+    m_controls.listOpened();
+    showControls();
     Timer1->stop();
-    Timer2->stop();
     Timer3->stop();
-    Label4->setText(IdleClock);
+    stopClock();
     Check1->setChecked(false);
-    Line1->show();
-    Text1->setEnabled(true);
-    Text2->setEnabled(true);
-    makeCardsAction->setEnabled(true);
-    wordTextAction->setEnabled(true);
 }
 
 void Form1::OpenList() {
@@ -339,25 +298,29 @@ void Form1::OpenList() {
 }
 
 void Form1::ShowWord() {
-    for (QLabel *label : {Label5, Label6, Label7, Label8, Label9})
-        label->clear();
-    const WordRecord word = session.currentWord();
-    Label5->setText(word.word);
-    Label5->adjustSize();
-    Label6->setText(phoneticToIpa(word.phonetic));
-    Label6->adjustSize();
-    if (!Label6->text().isEmpty()) {
-        Label8->setText(QStringLiteral("["));
-        Label9->setText(QStringLiteral("]"));
-        Label8->adjustSize();
-        Label9->adjustSize();
-        Label9->move(Label6->x() + Label6->width() + Twips::toPixels(30), Label9->y());
-    }
-    Check2->setChecked(word.isNewWord());
+    m_drill.ShowWord();
 }
 
 void Form1::SpeakWord() {
-    m_speaker.Speak(Label5->text(), SpeakFlags);
+    m_drill.SpeakWord();
+}
+
+void Form1::showWord(const WordRecord &word) {
+    Picture2->showWord(word);
+    Check2->setChecked(word.isNewWord());
+}
+
+void Form1::showNoWords() {
+    Picture2->showNoWords();
+    Check2->setChecked(false);
+}
+
+void Form1::showMeaning(const QString &meaning) {
+    Picture2->showMeaning(meaning);
+}
+
+void Form1::showPosition(int wordIndex) {
+    S1->setValue(wordIndex);
 }
 
 void Form1::ApplySelection() {
@@ -371,6 +334,12 @@ void Form1::ApplySelection() {
     S1->setRange(1, session.WordCount);
     S1->setValue(1);
     ShowWord();
+}
+
+void Form1::applyEditedRange() {
+    if (!session.RangeEdited) return;
+    ApplySelection();
+    session.RangeEdited = false;
 }
 
 void Form1::Text1_Change() {
@@ -417,7 +386,86 @@ void Form1::applySpeed() {
 }
 
 void Form1::Toolbar1_ButtonClick(int index) {
-    if (index == 7) showTipsOnRequest();
+    switch (index) {
+    case 1:
+        Play();
+        break;
+    case 2:
+        RewindDrill();
+        break;
+    case 4:
+    case 5:
+        if (session.RangeEdited) {
+            applyEditedRange();
+            SpeakWord();
+        }
+        index == 4 ? m_drill.back() : m_drill.forward();
+        break;
+    case 7:
+        showTipsOnRequest();
+        break;
+    }
+}
+
+void Form1::Play() {
+    applyEditedRange();
+    if (session.WordCount == 0) return;
+    m_controls.drillStarted();
+    showControls();
+    ShowWord();
+    SpeakWord();
+    Timer1->start();
+    m_drill.startClock();
+    Timer2->start();
+}
+
+void Form1::RewindDrill() {
+    m_controls.drillEnded();
+    showControls();
+    S1->setRange(1, session.WordCount);
+    m_drill.rewind();
+    Timer1->stop();
+    stopClock();
+}
+
+void Form1::stopClock() {
+    Timer2->stop();
+    Label4->setText(DrillPlayer::IdleClockText);
+}
+
+void Form1::Timer1_Timer() {
+    if (m_drill.step(session.WordCount) == DrillPlayer::Step::Finished) RewindDrill();
+}
+
+void Form1::Timer2_Timer() {
+    Label4->setText(m_drill.clockText());
+}
+
+void Form1::Command2_Click() {
+    applyEditedRange();
+    if (session.WordCount == 0) return;
+    Timer1->stop();
+    const QString lastNumber = m_run.start();
+    Text2->setText(lastNumber);
+    S1->setMaximum(m_run.RunWordLimit);
+    m_controls.recordingStarted();
+    showControls();
+    Label4->setText(DrillPlayer::StartClockText);
+    Timer3->start();
+    Timer2->start();
+}
+
+void Form1::Timer3_Timer() {
+    if (!m_run.step()) Command1_Click();
+}
+
+void Form1::Command1_Click() {
+    m_run.end();
+    m_controls.recordingEnded();
+    showControls();
+    stopClock();
+    Timer3->stop();
+    m_drill.rewind();
 }
 
 void Form1::showTipsWindow() {

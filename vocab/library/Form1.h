@@ -3,17 +3,22 @@
 #include "platform/Paths.h"
 #include "vocab/library/Form3.h"
 #include "vocab/library/WordListSession.h"
+#include "vocab/player/DrillDisplay.h"
+#include "vocab/player/DrillPlayer.h"
+#include "vocab/player/PlayerControls.h"
+#include "vocab/player/RecordingRun.h"
+#include "vocab/player/SessionWords.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <functional>
 
+class Clock;
 class MciDevice;
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,27 +29,37 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QUrl;
 class Speaker;
+class WordDisplay;
+struct VocadrillLayout;
 
 // Vocadrill's main window: the library tree, the word display, the range and new-word controls,
 // the speed box, the player toolbar and the recording buttons. The open list and the selection
-// live in session; the handlers here move them onto the controls.
-class Form1 : public QMainWindow {
+// live in session, the drill and the recording run in their own classes, which enabled controls
+// belong to which moment in controls; the handlers here move them onto the widgets and run the
+// timers.
+class Form1 : public QMainWindow, private DrillDisplay {
     Q_OBJECT
 public:
-    static constexpr int SpeakFlags = 144;
     static inline const QString RangeErrorText = QStringLiteral("选词范围错误!");
     static inline const QString RangeErrorTitle = QStringLiteral("提示");
 
-    Form1(Paths paths, Speaker &speaker, MciDevice &mci, QWidget *parent = nullptr);
+    // clock: read by the clock label, the timeline's tags and, through speaker and mci, the
+    // recording; the three share it.
+    Form1(Paths paths, Speaker &speaker, MciDevice &mci, const Clock &clock,
+          QWidget *parent = nullptr);
 
     // Opens the list of T1's selected node, shows its first word and speaks it.
     void OpenList();
     // Puts the current word on the display, without its meaning.
     void ShowWord();
     void SpeakWord();
+    // Ends a drill: the controls of an idle player, the first word shown, the clock stopped.
+    void RewindDrill();
     // Reopens the record set over the range of Text1 to Text2, only new words while Check1 is
     // ticked, and shows the first word of it.
     void ApplySelection();
+    // Applies the range first when it was edited, as every command that uses the selection does.
+    void applyEditedRange();
     // Closes the recording device, deletes the recording work files and closes the open list.
     void shutDown();
     void showTipsWindow();
@@ -59,11 +74,18 @@ public:
     void Combo1_Change();
     void Combo1_Click(int index);
     void Toolbar1_ButtonClick(int index);
+    void Command1_Click();
+    void Command2_Click();
     void Label3_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
 
     // Toolbar1's buttons by their index, 1 to 7 (3 and 6 are separators).
     QAction *toolbarButton(int index) const { return m_toolbarButtons.at(size_t(index)); }
     Form3 *tipsWindow() const { return m_tips; }
+    // The last recording run's timeline, kept until the next run starts.
+    const QString &LrcText() const { return m_run.LrcText(); }
 
     WordListSession session;
 
@@ -72,28 +94,23 @@ public:
     std::function<bool(const QUrl &url)> openUrl;
 
     QTreeWidget *T1;
-    QFrame *Picture2;
-    QLabel *Label1;
-    QFrame *Picture1;
-    QLabel *Label5;
-    QLabel *Label6;
-    QLabel *Label7;
-    QLabel *Label8;
-    QLabel *Label9;
-    QFrame *Line1;
+    WordDisplay *Picture2;
     QSlider *S1;
     QLabel *Label4;
     QToolBar *Toolbar1;
+    QWidget *rangeRow;
     QLineEdit *Text1;
     QLineEdit *Text2;
-    QLineEdit *Text3;
     QCheckBox *Check1;
+    QWidget *optionsRow;
     QCheckBox *Check2;
     QComboBox *Combo1;
+    QWidget *buttonRow;
     QPushButton *Command1;
     QPushButton *Command2;
-    QPushButton *Command3;
+    QPushButton *Command3; // 保  存, with Timer4 the MP3 save's
     QLabel *Label3;
+    QLineEdit *Text3;
     QTimer *Timer1;
     QTimer *Timer2;
     QTimer *Timer3;
@@ -106,23 +123,38 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // What the drill shows goes onto the widgets.
+    void showWord(const WordRecord &word) override;
+    void showNoWords() override;
+    void showMeaning(const QString &meaning) override;
+    void showPosition(int wordIndex) override;
+
     void buildMenus();
     void buildToolbar();
-    QWidget *buildDisplayPanel();
-    QWidget *buildSelectionControls();
-    QWidget *buildRecordingButtons();
+    void buildDisplay(QWidget *client);
+    void buildSelectionControls(QWidget *client);
+    void buildRecordingButtons(QWidget *client);
     void buildTimers();
     void buildLibraryTree();
     void centreOnScreen();
+    void Form_Resize();
+    void applyLayout(const VocadrillLayout &layout);
+    void showControls();
     void resetControlsForList();
+    void stopClock();
+    void Play();
     void applySpeed();
     void openLocalPage(int resourceId, const QString &fileName);
 
     const Paths m_paths;
-    Speaker &m_speaker;
     MciDevice &m_mci;
+    SessionWords m_words{session};
+    DrillPlayer m_drill;
+    RecordingRun m_run;
+    PlayerControls m_controls;
     std::array<QAction *, 8> m_toolbarButtons{};
     QPointer<Form3> m_tips;
 };

@@ -2,8 +2,8 @@
 #include "reader/Form1.h"
 #include "reader/PicturePanel.h"
 #include "reader/dictionary/WordPopup.h"
+#include "support/FakeSpeech.h"
 #include "tests/reader/ReaderFixture.h"
-#include "tests/reader/dictionary/RecordingSpeech.h"
 
 #include <QLabel>
 #include <QTest>
@@ -48,8 +48,8 @@ protected:
     }
 
     ReaderFixture fixture;
-    QStringList spoken;
-    Speaker speaker{std::make_unique<RecordingSpeech>(spoken), Speaker::Silent};
+    FakeSpeaker speech;
+    Speaker &speaker = speech.speaker;
     std::unique_ptr<Form1> form;
 };
 
@@ -63,7 +63,7 @@ TEST_F(Form1WordPopupTest, ClickInTheArticleShowsTheWordBelowRightOfTheMouse) {
 
     EXPECT_FALSE(form->Picture8->isHidden());
     EXPECT_EQ(form->Picture8->Label11->text(), u"paragraph"_s);
-    EXPECT_EQ(spoken, QStringList{u"paragraph"_s});
+    EXPECT_EQ(speech.spoken(), QStringList{u"paragraph"_s});
     EXPECT_EQ(form->Picture8->pos(), form->Picture2->pos() + click + QPoint(10, 10));
 
     moveMouse(form->R1, click + QPoint(0, 40)); // straight down
@@ -93,5 +93,5 @@ TEST_F(Form1WordPopupTest, ClickInTheLowerPaneIsPlacedFromThePane) {
 TEST_F(Form1WordPopupTest, OtherButtonsLookNothingUp) {
     QTest::mouseClick(form->R1->viewport(), Qt::RightButton, {}, pointAt(form->R1, 1));
     EXPECT_TRUE(form->Picture8->isHidden());
-    EXPECT_TRUE(spoken.isEmpty());
+    EXPECT_TRUE(speech.spoken().isEmpty());
 }

@@ -3,8 +3,8 @@
 #include "platform/Speaker.h"
 #include "platform/Twips.h"
 #include "reader/dictionary/WordPopup.h"
+#include "support/FakeSpeech.h"
 #include "tests/reader/dictionary/DictionaryFiles.h"
-#include "tests/reader/dictionary/RecordingSpeech.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -21,8 +21,8 @@ const QString Entries =
 
 class WordPickingTest : public ::testing::Test {
 protected:
-    QStringList m_spoken;
-    Speaker m_speaker{std::make_unique<RecordingSpeech>(m_spoken), Speaker::Silent};
+    FakeSpeaker m_speech;
+    Speaker &m_speaker = m_speech.speaker;
     QWidget m_window;
     WordPopup *m_popup = new WordPopup(&m_window);
     DictionaryFiles m_files;
@@ -33,7 +33,7 @@ protected:
 
 TEST_F(WordPickingTest, FoundWordIsSpokenAndShownWithItsTranscription) {
     m_picking.schword(u"studies"_s);
-    EXPECT_EQ(m_spoken, QStringList{u"study"_s});
+    EXPECT_EQ(m_speech.spoken(), QStringList{u"study"_s});
     EXPECT_FALSE(m_popup->isHidden());
     EXPECT_EQ(m_popup->Label11->text(), u"study"_s);
     EXPECT_EQ(m_popup->entry().transcription, u"5stQdi"_s);
@@ -70,7 +70,7 @@ TEST_F(WordPickingTest, WordNotFoundLeavesThePopupAsItWas) {
     m_picking.schword(u"unknown"_s);
     EXPECT_FALSE(m_popup->isHidden());
     EXPECT_EQ(m_popup->Label11->text(), u"study"_s);
-    EXPECT_EQ(m_spoken, QStringList{u"study"_s});
+    EXPECT_EQ(m_speech.spoken(), QStringList{u"study"_s});
 }
 
 TEST_F(WordPickingTest, LongDefinitionGrowsThePopupInsideTheWindow) {
@@ -89,4 +89,28 @@ TEST_F(WordPickingTest, LongDefinitionGrowsThePopupInsideTheWindow) {
 
     m_picking.schword(u"a"_s);
     EXPECT_EQ(m_popup->size(), designed);
+}
+
+// A clock that notes whether the popup is on show whenever it is read: a speaker reads it at
+// the moment it is asked to speak.
+class PopupWatchingClock : public Clock {
+public:
+    explicit PopupWatchingClock(const WordPopup &popup) : m_popup(popup) {}
+    qint64 nowMs() const override {
+        popupShown << !m_popup.isHidden();
+        return 0;
+    }
+    mutable QList<bool> popupShown;
+
+private:
+    const WordPopup &m_popup;
+};
+
+TEST_F(WordPickingTest, PopupIsOnShowBeforeTheWordIsSpoken) {
+    const PopupWatchingClock clock(*m_popup);
+    FakeSpeaker speech(clock);
+    WordPicking picking(m_files.write(Entries), speech.speaker, *m_popup);
+    picking.schword(u"study"_s);
+    EXPECT_EQ(speech.spoken(), QStringList{u"study"_s});
+    EXPECT_EQ(clock.popupShown, QList<bool>{true});
 }

@@ -1,9 +1,14 @@
 #include "vocab/library/Form1.h"
 
+#include "support/FakeClock.h"
+#include "support/FakeSpeech.h"
+#include "support/RecordingMci.h"
 #include "support/TestFiles.h"
+#include "support/WavSamples.h"
 #include "vocab/VocabTestSupport.h"
 #include "vocab/library/TipsMarker.h"
 #include "vocab/player/RecordingCommands.h"
+#include "vocab/player/WordDisplay.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,11 +31,13 @@ namespace {
 // collection 空 (one empty list).
 class Form1Test : public ::testing::Test {
 protected:
+    static constexpr int ToneMs = 500;
+
     Form1Test() {
         listPath = folders.makeList("考研词汇", "list", 120, {1, 12, 15}, {1});
         folders.makeList("考研词汇", "other", 3);
         folders.makeList("空", "x", 0);
-        form = std::make_unique<Form1>(folders.paths, speaker, mci);
+        form = std::make_unique<Form1>(folders.paths, speech.speaker, mci, clock);
         form->showMessage = [this](const QString &text, const QString &title) {
             messages << title + "|" + text;
         };
@@ -55,9 +62,9 @@ protected:
 
     VocabFolders folders;
     QString listPath;
-    QStringList spoken;
-    Speaker speaker{std::make_unique<RecordingSpeech>(spoken), Speaker::Silent};
-    RecordingMci mci;
+    FakeClock clock;
+    FakeSpeaker speech{clock, ToneMs};
+    RecordingMci mci{clock, speech.speaker};
     QStringList messages;
     QList<QUrl> opened;
     std::unique_ptr<Form1> form;
@@ -84,9 +91,9 @@ TEST_F(Form1Test, OpeningAListShowsAndSpeaksItsFirstWordAndResetsTheControls) {
                                              RecordingCommands::workWav(folders.systemFolder()),
                                          "close   all"}));
     EXPECT_EQ(WordListFile::readHeaderByte(listPath), WordListFile::OpenByte);
-    EXPECT_EQ(form->Label5->text(), "word1");
-    EXPECT_TRUE(form->Label7->text().isEmpty());
-    EXPECT_EQ(spoken, QStringList{"word1"});
+    EXPECT_EQ(form->Picture2->Label5->text(), "word1");
+    EXPECT_TRUE(form->Picture2->Label7->text().isEmpty());
+    EXPECT_EQ(speech.spoken(), QStringList{"word1"});
     EXPECT_EQ(form->Text1->text(), "1");
     EXPECT_EQ(form->Text2->text(), "120");
     EXPECT_EQ(std::tuple(form->S1->minimum(), form->S1->maximum(), form->S1->value()),
@@ -99,15 +106,17 @@ TEST_F(Form1Test, OpeningAListShowsAndSpeaksItsFirstWordAndResetsTheControls) {
 
 TEST_F(Form1Test, TranscriptionStandsInBracketsOnlyWhenThereIsOne) {
     openList();
-    EXPECT_TRUE(form->Label6->text().isEmpty());
-    EXPECT_TRUE(form->Label8->text().isEmpty() && form->Label9->text().isEmpty());
+    EXPECT_TRUE(form->Picture2->Label6->text().isEmpty());
+    EXPECT_TRUE(form->Picture2->Label8->text().isEmpty() &&
+                form->Picture2->Label9->text().isEmpty());
     EXPECT_TRUE(form->Check2->isChecked());
 
     openList("other");
-    EXPECT_EQ(form->Label6->text(), "ˈstʌdi");
-    EXPECT_EQ(form->Label8->text(), "[");
-    EXPECT_EQ(form->Label9->text(), "]");
-    EXPECT_EQ(form->Label9->x(), form->Label6->x() + form->Label6->width() + 2);
+    EXPECT_EQ(form->Picture2->Label6->text(), "ˈstʌdi");
+    EXPECT_EQ(form->Picture2->Label8->text(), "[");
+    EXPECT_EQ(form->Picture2->Label9->text(), "]");
+    EXPECT_EQ(form->Picture2->Label9->x(),
+              form->Picture2->Label6->x() + form->Picture2->Label6->width() + 2);
     EXPECT_FALSE(form->Check2->isChecked());
 }
 
@@ -117,7 +126,7 @@ TEST_F(Form1Test, ClickingACollectionTogglesItAndKeepsTheListOpen) {
     form->T1_NodeClick(collection());
     EXPECT_NE(collection()->isExpanded(), expanded);
     EXPECT_FALSE(form->Text1->isEnabled() || form->Text2->isEnabled());
-    EXPECT_EQ(form->Label5->text(), "word1");
+    EXPECT_EQ(form->Picture2->Label5->text(), "word1");
     EXPECT_EQ(WordListFile::readHeaderByte(listPath), WordListFile::OpenByte);
 }
 
@@ -144,7 +153,7 @@ TEST_F(Form1Test, RangeThatCannotBeAppliedIsReportedAndReset) {
     EXPECT_EQ(form->Text1->text(), "1");
     EXPECT_EQ(form->Text2->text(), "120");
     EXPECT_EQ(form->session.WordCount, 11);
-    EXPECT_EQ(form->Label5->text(), "word10");
+    EXPECT_EQ(form->Picture2->Label5->text(), "word10");
 }
 
 TEST_F(Form1Test, TickingTheFilterAppliesTheRangeWithoutSpeaking) {
@@ -152,14 +161,14 @@ TEST_F(Form1Test, TickingTheFilterAppliesTheRangeWithoutSpeaking) {
     setRange("10", "20");
     form->Check1->click();
     EXPECT_EQ(form->S1->maximum(), 2);
-    EXPECT_EQ(form->Label5->text(), "word12");
+    EXPECT_EQ(form->Picture2->Label5->text(), "word12");
     EXPECT_TRUE(form->Check2->isChecked());
     EXPECT_TRUE(form->session.RangeEdited);
-    EXPECT_EQ(spoken, QStringList{"word1"});
+    EXPECT_EQ(speech.spoken(), QStringList{"word1"});
 
     form->Check1->click();
     EXPECT_EQ(form->S1->maximum(), 11);
-    EXPECT_EQ(form->Label5->text(), "word10");
+    EXPECT_EQ(form->Picture2->Label5->text(), "word10");
 
     openList();
     EXPECT_EQ(form->session.WordCount, 120);
@@ -175,7 +184,7 @@ TEST_F(Form1Test, MarkClickedOnAWordIsKeptAndNothingIsMarkedWithoutAWord) {
 
     setRange("2", "3");
     form->Check1->click();
-    EXPECT_TRUE(form->Label5->text().isEmpty());
+    EXPECT_TRUE(form->Picture2->Label5->text().isEmpty());
     form->Check2->click();
     EXPECT_FALSE(form->Check2->isChecked());
 }
@@ -240,6 +249,152 @@ TEST_F(Form1Test, TipsOnRequestDeleteTheMarkerAndShowTheTipsFromTheStart) {
     form->tipsAction->trigger();
     ASSERT_NE(form->tipsWindow(), nullptr);
     EXPECT_EQ(form->tipsWindow()->tipIndex(), 0);
+}
+
+TEST_F(Form1Test, PlayDrillsTheSelectionByTimerAndRewindsAfterTheLastMeaning) {
+    openList("other");
+    form->toolbarButton(1)->trigger();
+    EXPECT_FALSE(form->toolbarButton(1)->isEnabled() || form->Text1->isEnabled());
+    EXPECT_TRUE(form->toolbarButton(2)->isEnabled() && form->Combo1->isEnabled());
+    EXPECT_TRUE(form->Timer1->isActive() && form->Timer2->isActive());
+    clock.advance(2000);
+    form->Timer2_Timer();
+    EXPECT_EQ(form->Label4->text(), "00:02.00");
+
+    QStringList shown;
+    for (int tick = 0; tick < 5; ++tick) {
+        form->Timer1_Timer();
+        shown << form->Picture2->Label5->text() + "|" + form->Picture2->Label7->text();
+    }
+    EXPECT_EQ(shown,
+              QStringList({"word1|释义1", "word2|", "word2|释义2", "word3|", "word3|释义3"}));
+    EXPECT_EQ(form->S1->value(), 3);
+
+    form->Timer1_Timer();
+    EXPECT_EQ(form->Picture2->Label5->text(), "word1");
+    EXPECT_TRUE(form->Picture2->Label7->text().isEmpty());
+    EXPECT_EQ(form->S1->value(), 1);
+    EXPECT_EQ(form->Label4->text(), "00:00:00");
+    EXPECT_FALSE(form->Timer1->isActive() || form->Timer2->isActive());
+    EXPECT_TRUE(form->toolbarButton(1)->isEnabled() && form->Text1->isEnabled());
+    EXPECT_EQ(speech.spoken(), QStringList({"word1", "word1", "word2", "word3"}));
+}
+
+TEST_F(Form1Test, PlayGoesOnFromTheWordReachedByHandButAfterStopFromTheFirst) {
+    openList("other");
+    form->toolbarButton(5)->trigger(); // reveals the meaning
+    form->toolbarButton(5)->trigger();
+    EXPECT_EQ(form->S1->value(), 2);
+    form->toolbarButton(1)->trigger();
+    EXPECT_EQ(form->Picture2->Label5->text(), "word2");
+    EXPECT_TRUE(form->Picture2->Label7->text().isEmpty());
+
+    form->toolbarButton(2)->trigger();
+    EXPECT_EQ(form->Picture2->Label5->text(), "word1");
+    form->toolbarButton(1)->trigger();
+    EXPECT_EQ(form->Picture2->Label5->text(), "word1");
+    EXPECT_EQ(speech.spoken(), QStringList({"word1", "word2", "word2", "word1"}));
+}
+
+TEST_F(Form1Test, BackAfterEditingTheRangeSpeaksItsFirstWordAndRevealsItsMeaning) {
+    openList();
+    setRange("10", "20");
+    form->toolbarButton(4)->trigger();
+    EXPECT_EQ(form->Picture2->Label5->text(), "word10");
+    EXPECT_EQ(form->Picture2->Label7->text(), "释义10");
+    EXPECT_FALSE(form->session.RangeEdited);
+    EXPECT_EQ(speech.spoken(), QStringList({"word1", "word10"}));
+}
+
+TEST_F(Form1Test, EmptySelectionSaysSoAndNeitherPlaysNorRecords) {
+    openList();
+    setRange("2", "11");
+    form->Check1->click(); // none of 2 to 11 is marked
+    EXPECT_FALSE(form->Picture2->noWords->isHidden());
+    EXPECT_EQ(form->Picture2->noWords->text(), "没有符合条件的单词");
+    mci.commands.clear();
+
+    form->toolbarButton(1)->trigger();
+    form->Command2->click();
+    EXPECT_TRUE(form->toolbarButton(1)->isEnabled() && form->Command2->isEnabled());
+    EXPECT_FALSE(form->Timer1->isActive() || form->Timer3->isActive());
+    EXPECT_TRUE(mci.commands.isEmpty());
+}
+
+TEST_F(Form1Test, RecordingRunCoversTheFirstHundredWordsWithTheControlsLocked) {
+    openList();
+    setRange("5", "120");
+    form->Command2->click();
+
+    EXPECT_EQ(form->Text2->text(), "104");
+    EXPECT_TRUE(form->session.RangeEdited);
+    EXPECT_EQ(std::pair(form->S1->value(), form->S1->maximum()), std::pair(1, 100));
+    EXPECT_EQ(form->Picture2->Label5->text(), "word5");
+    EXPECT_EQ(form->Label4->text(), "00:00.00");
+    EXPECT_TRUE(form->Timer3->isActive() && form->Timer2->isActive());
+    EXPECT_TRUE(form->Command1->isEnabled());
+    for (QWidget *locked : std::initializer_list<QWidget *>{
+             form->Command2, form->Command3, form->Combo1, form->Check1, form->Check2, form->Text1})
+        EXPECT_FALSE(locked->isEnabled()) << locked->metaObject()->className();
+    EXPECT_FALSE(form->toolbarButton(1)->isEnabled() || form->toolbarButton(2)->isEnabled() ||
+                 form->makeCardsAction->isEnabled());
+
+    clock.advance(2000);
+    form->Timer3_Timer();
+    form->Command1->click();
+    EXPECT_TRUE(form->LrcText().endsWith("[00:00.00]word5\r\n[00:02.00]释义5"));
+    EXPECT_TRUE(form->Combo1->isEnabled() && form->Command3->isEnabled());
+    EXPECT_FALSE(form->Timer3->isActive() || form->Command1->isEnabled());
+    EXPECT_DOUBLE_EQ(WavSamples::read(RecordingCommands::workWav(folders.systemFolder())).seconds(),
+                     2.0);
+}
+
+TEST_F(Form1Test, RecordingStartedDuringADrillStopsItAndBeginsAtTheFirstWord) {
+    openList("other");
+    form->toolbarButton(1)->trigger();
+    form->Timer1_Timer();
+    form->Timer1_Timer();
+    form->Command2->click();
+    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_EQ(form->Picture2->Label5->text(), "word1");
+    EXPECT_TRUE(form->Picture2->Label7->text().isEmpty());
+    EXPECT_EQ(form->S1->value(), 1);
+}
+
+TEST_F(Form1Test, OpeningAnotherListDuringARunSavesWhatWasRecorded) {
+    openList("other");
+    form->Command2->click();
+    clock.advance(3000);
+    openList();
+    EXPECT_DOUBLE_EQ(WavSamples::read(RecordingCommands::workWav(folders.systemFolder())).seconds(),
+                     3.0);
+    EXPECT_FALSE(form->Timer3->isActive() || form->Timer2->isActive());
+    EXPECT_TRUE(form->Combo1->isEnabled() && form->Check2->isEnabled());
+    EXPECT_EQ(form->Label4->text(), "00:00:00");
+}
+
+TEST_F(Form1Test, LeavingDuringARunKeepsNoWorkFile) {
+    writeFile(RecordingCommands::workMp3(folders.systemFolder()), "an earlier encoding");
+    openList("other");
+    form->Command2->click();
+    clock.advance(2000);
+    form->Timer3_Timer();
+    form->exitAction->trigger();
+    EXPECT_FALSE(QFile::exists(RecordingCommands::workWav(folders.systemFolder())));
+    EXPECT_FALSE(QFile::exists(RecordingCommands::workMp3(folders.systemFolder())));
+}
+
+TEST_F(Form1Test, LargerWindowGrowsTheWordDisplayAndKeepsTheTree) {
+    form->show();
+    const int treeWidth = form->T1->width();
+    const QSize designed = form->Picture2->size();
+    EXPECT_DOUBLE_EQ(form->Picture2->zoom(), 1);
+    form->resize(form->size() * 2);
+    QCoreApplication::processEvents();
+    EXPECT_GT(form->Picture2->zoom(), 1.5);
+    EXPECT_GT(form->Picture2->width(), designed.width() * 3 / 2);
+    EXPECT_EQ(form->T1->width(), treeWidth);
+    EXPECT_EQ(form->buttonRow->width(), form->Picture2->width());
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "support/FakeSpeech.h"
 #include "support/TestFiles.h"
 #include "vocab/VocabTestSupport.h"
 #include "vocab/library/TipsMarker.h"
@@ -11,8 +12,8 @@ namespace {
 class StartUpTest : public ::testing::Test {
 protected:
     VocabFolders folders;
-    QStringList spoken;
-    Speaker speaker{std::make_unique<RecordingSpeech>(spoken), Speaker::Silent};
+    FakeSpeaker speech;
+    Speaker &speaker = speech.speaker;
 };
 
 TEST_F(StartUpTest, CreatesTheLibraryFoldersAndPreparesSpeech) {
@@ -21,7 +22,7 @@ TEST_F(StartUpTest, CreatesTheLibraryFoldersAndPreparesSpeech) {
     EXPECT_TRUE(QDir(folders.programFolder() + "/word/2011研究生大纲词汇").exists());
     EXPECT_TRUE(QDir(folders.systemFolder()).exists());
     EXPECT_EQ(speaker.speed(), 120);
-    EXPECT_TRUE(spoken.isEmpty());
+    EXPECT_TRUE(speech.spoken().isEmpty());
     // The test program embeds no default list: that step is skipped.
     EXPECT_FALSE(QFile::exists(VocabStartUp::defaultListPath(folders.programFolder())));
 }
