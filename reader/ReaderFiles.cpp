@@ -1,13 +1,11 @@
 #include "reader/ReaderFiles.h"
 
-#include "platform/ConnectionString.h"
 #include "platform/Resources.h"
+#include "reader/PaperStores.h"
 
 #include <QFile>
 
 namespace {
-const QString StorePassword = QStringLiteral("qm1987");
-
 constexpr QFile::Permissions Executable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                           QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                           QFile::ExeOther;
@@ -38,7 +36,7 @@ QString ReaderFiles::vocadrillPath() const {
 }
 
 QString ReaderFiles::storeConnection(const QString &storePath) {
-    return ConnectionString::make(storePath, StorePassword);
+    return PaperStores::connection(storePath);
 }
 
 void ReaderFiles::install() const {
