@@ -60,6 +60,12 @@ QSizeF twips(QSize pixels) {
     return QSizeF(pixels) * Twips::PerPixel;
 }
 
+QString vocadrillStatus(bool written, bool started, const QString &program) {
+    if (!written) return QStringLiteral("无法写出 Vocadrill 程序：%1").arg(program);
+    if (!started) return QStringLiteral("无法启动 Vocadrill 程序：%1").arg(program);
+    return {};
+}
+
 QLabel *statusPanel() {
     auto *panel = new QLabel;
     panel->setFrameShape(QFrame::Panel);
@@ -334,11 +340,15 @@ void Form1::Toolbar1_ButtonClick(int index) {
     if (index == 2) openHelpPage();
 }
 
-// The program is written afresh on every start; the reader steps aside only when Vocadrill
-// could actually be started.
+// The program is written afresh on every click. A copy from an earlier click still starts when
+// the write fails; the status line says what went wrong, and the reader steps aside only when
+// Vocadrill could actually be started.
 void Form1::startVocadrill() {
-    m_files.writeVocadrill();
-    if (QProcess::startDetached(m_files.vocadrillPath(), {}, m_files.dataFolder())) showMinimized();
+    const QString program = m_files.vocadrillPath();
+    const bool written = m_files.writeVocadrill();
+    const bool started = QProcess::startDetached(program, {}, m_files.dataFolder());
+    statusPanel2->setText(vocadrillStatus(written, started, program));
+    if (started) showMinimized();
 }
 
 void Form1::openPage(const QString &resourcePath, const QString &fileName) {

@@ -41,7 +41,7 @@ public:
     QTextEdit *R2 = nullptr;       // questions, answers, translation or note
     WordPopup *Picture8 = nullptr; // the entry of the word last clicked in R1 or R2
     QLabel *statusPanel1 = nullptr;
-    QLabel *statusPanel2 = nullptr;
+    QLabel *statusPanel2 = nullptr; // says why Vocadrill could not be written or started
 
     void Form_Load();
     void Form_Resize();

@@ -12,13 +12,16 @@
 #include "reader/PicturePanel.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -52,6 +55,11 @@ protected:
     void clickTab(int tab) {
         QTabBar *bar = form->Tab1->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab - 1).center());
+    }
+
+    void clickToolbarButton(int index) {
+        QAction *button = form->Toolbar1->actions().at(index - 1);
+        QTest::mouseClick(form->Toolbar1->widgetForAction(button), Qt::LeftButton);
     }
 
     void doubleClickLowerPane() {
@@ -260,4 +268,21 @@ TEST_F(Form1Test, ClosingTheWindowRemovesTheExamStoreAndKeepsTheNotes) {
     form->close();
     EXPECT_FALSE(QFileInfo::exists(fixture.files.examStorePath()));
     EXPECT_TRUE(QFileInfo::exists(fixture.files.notesStorePath()));
+}
+
+TEST_F(Form1Test, VocadrillThatCannotBeWrittenIsReportedAndTheReaderStays) {
+    // A folder in the program's place: neither writable as a file nor startable.
+    ASSERT_TRUE(QDir().mkpath(fixture.files.vocadrillPath()));
+    clickToolbarButton(1);
+    EXPECT_EQ(form->statusPanel2->text(),
+              "无法写出 Vocadrill 程序：" + fixture.paths.dataFolder() + "/Vocadrill");
+    EXPECT_FALSE(form->isMinimized());
+}
+
+TEST_F(Form1Test, VocadrillThatCannotBeStartedIsReportedAndTheReaderStays) {
+    clickToolbarButton(1); // the stand-in resource is written, but it is no program
+    EXPECT_EQ(readFile(fixture.files.vocadrillPath()), ReaderFixture::resourceBytes(105));
+    EXPECT_EQ(form->statusPanel2->text(),
+              "无法启动 Vocadrill 程序：" + fixture.paths.dataFolder() + "/Vocadrill");
+    EXPECT_FALSE(form->isMinimized());
 }
