@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 Paths::Paths(QString dataHome, QString programFolder, QString tempFolder)
@@ -13,6 +14,11 @@ Paths::Paths(QString dataHome, QString programFolder, QString tempFolder)
 Paths Paths::fromEnvironment() {
     return Paths(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                  QCoreApplication::applicationDirPath(), QDir::tempPath() + "/");
+}
+
+Paths Paths::withWritableProgramFolder() const {
+    if (QFileInfo(m_programFolder).isWritable()) return *this;
+    return Paths(m_dataHome, dataFolder(), m_tempFolder);
 }
 
 QString Paths::dataFolder() const {

@@ -10,7 +10,7 @@
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     Fonts::installSubstitutions();
-    const Paths paths = Paths::fromEnvironment();
+    const Paths paths = Paths::fromEnvironment().withWritableProgramFolder();
     Speaker speaker;
     MciDevice mci;
     const bool showTips = VocabStartUp::run(paths, speaker);
