@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,6 +21,11 @@ Paths Paths::fromEnvironment() {
 
 QString Paths::userTempFolder() {
     return QDir::tempPath() + "/lumenfold-" + QString::number(::getuid()) + "/";
+}
+
+Paths Paths::withWritableProgramFolder() const {
+    if (QFileInfo(m_programFolder).isWritable()) return *this;
+    return Paths(m_dataHome, dataFolder(), m_tempFolder);
 }
 
 QString Paths::dataFolder() const {

@@ -23,6 +23,11 @@ public:
     QString tempFolder() const { return m_tempFolder; }
     QString programFolder() const { return m_programFolder; }
 
+    // The same folders, but when this user cannot write the program folder (an installed
+    // copy), the data folder stands in for it, so a program that keeps its files beside
+    // itself can always create them.
+    Paths withWritableProgramFolder() const;
+
     // folder + "/" + name, the one way paths are built.
     static QString join(const QString &folder, const QString &name);
 

@@ -82,6 +82,12 @@ QSizeF twips(QSize pixels) {
     return QSizeF(pixels) * Twips::PerPixel;
 }
 
+QString vocadrillStatus(bool written, bool started, const QString &program) {
+    if (!written) return QStringLiteral("无法写出 Vocadrill 程序：%1").arg(program);
+    if (!started) return QStringLiteral("无法启动 Vocadrill 程序：%1").arg(program);
+    return {};
+}
+
 // A panel without a frame of its own: one with nothing to say does not show.
 QLabel *statusPanel() {
     auto *panel = new QLabel;
@@ -426,11 +432,15 @@ void Form1::Toolbar1_ButtonClick(int index) {
     if (index == 2) openHelpPage();
 }
 
-// The program is written afresh on every start; the reader steps aside only when Vocadrill
-// could actually be started.
+// The program is written afresh on every click. A copy from an earlier click still starts when
+// the write fails; the status line says what went wrong, and the reader steps aside only when
+// Vocadrill could actually be started.
 void Form1::startVocadrill() {
-    m_files.writeVocadrill();
-    if (QProcess::startDetached(m_files.vocadrillPath(), {}, m_files.dataFolder())) showMinimized();
+    const QString program = m_files.vocadrillPath();
+    const bool written = m_files.writeVocadrill();
+    const bool started = QProcess::startDetached(program, {}, m_files.dataFolder());
+    showAction(vocadrillStatus(written, started, program), false);
+    if (started) showMinimized();
 }
 
 // A page that cannot be written to the temporary folder is shown from inside the reader.

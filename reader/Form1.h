@@ -43,7 +43,7 @@ public:
     QTextEdit *R2 = nullptr;        // questions, answers, translation or note
     WordPopup *Picture8 = nullptr;  // the entry of the word last clicked in R1 or R2
     QLabel *statusPanel1 = nullptr; // the part open in the panes
-    QLabel *statusPanel2 = nullptr; // the last action, such as a saved note
+    QLabel *statusPanel2 = nullptr; // the last action: a saved note, a failure
     QTimer *statusTimer = nullptr;  // clears a passing message from statusPanel2
 
     void Form_Load();

@@ -1,8 +1,8 @@
 #include "reader/ReaderFiles.h"
 
-#include "platform/ConnectionString.h"
 #include "platform/Resources.h"
 #include "reader/NotesStore.h"
+#include "reader/PaperStores.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -11,8 +11,6 @@
 #include <QRegularExpression>
 
 namespace {
-const QString StorePassword = QStringLiteral("qm1987");
-
 constexpr QFile::Permissions Executable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                           QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                           QFile::ExeOther;
@@ -43,7 +41,7 @@ QString ReaderFiles::vocadrillPath() const {
 }
 
 QString ReaderFiles::storeConnection(const QString &storePath) {
-    return ConnectionString::make(storePath, StorePassword);
+    return PaperStores::connection(storePath);
 }
 
 ReaderFiles::Installation ReaderFiles::install() const {

@@ -67,6 +67,9 @@ build_project() {
     if [ ! -f "$build/build.ninja" ]; then
         cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
             -DWARNINGS_AS_ERRORS=$werror
+    elif [ $werror = ON ] && ! grep -qx 'WARNINGS_AS_ERRORS:BOOL=ON' "$build/CMakeCache.txt"; then
+        # A build folder configured before, outside CI, still fails on warnings in CI.
+        cmake -S "$root" -B "$build" -DWARNINGS_AS_ERRORS=ON
     fi
     cmake --build "$build" -j "$(nproc)"
 }

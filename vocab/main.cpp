@@ -11,7 +11,7 @@
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     Fonts::installSubstitutions();
-    const Paths paths = Paths::fromEnvironment();
+    const Paths paths = Paths::fromEnvironment().withWritableProgramFolder();
     const Clock &clock = Clock::system();
     Speaker speaker(makeFliteBackend(), Speaker::PlayAudio, clock);
     MciDevice mci(clock, speaker);

@@ -34,6 +34,20 @@ TEST(Paths, FoldersDeriveFromTheDataHome) {
     EXPECT_TRUE(QDir(paths.tempFolder()).exists());
 }
 
+TEST(Paths, AProgramFolderThatCannotBeWrittenGivesWayToTheDataFolder) {
+    QTemporaryDir home;
+    QTemporaryDir programFolder;
+    const Paths writable(home.path(), programFolder.path(), "/tmp");
+    EXPECT_EQ(writable.withWritableProgramFolder().programFolder(), programFolder.path());
+
+    // Root may write any existing folder; a folder that is gone no one can write.
+    const Paths gone(home.path(), programFolder.filePath("gone"), "/tmp");
+    const Paths fallback = gone.withWritableProgramFolder();
+    EXPECT_EQ(fallback.programFolder(), home.path() + "/Lumenfold");
+    EXPECT_EQ(fallback.dataFolder(), home.path() + "/Lumenfold");
+    EXPECT_EQ(fallback.tempFolder(), QString("/tmp/"));
+}
+
 TEST(Paths, EnvironmentFollowsXdgDataHomeAndTmpdir) {
     QTemporaryDir home;
     QTemporaryDir temp;

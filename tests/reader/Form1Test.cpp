@@ -25,6 +25,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -61,6 +62,11 @@ protected:
     void clickTab(int tab) {
         QTabBar *bar = form->Tab1->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab - 1).center());
+    }
+
+    void clickToolbarButton(int index) {
+        QAction *button = form->Toolbar1->actions().at(index - 1);
+        QTest::mouseClick(form->Toolbar1->widgetForAction(button), Qt::LeftButton);
     }
 
     void doubleClickLowerPane() {
@@ -403,4 +409,21 @@ TEST_F(Form1Test, PagesOpenFromTheUsersTemporaryFolderOrInTheBuiltInViewer) {
     form->openHomePage();
     EXPECT_EQ(handed.size(), 2);
     EXPECT_EQ(viewer->source(), QUrl("qrc:/reader/about.htm"));
+}
+
+TEST_F(Form1Test, VocadrillThatCannotBeWrittenIsReportedAndTheReaderStays) {
+    // A folder in the program's place: neither writable as a file nor startable.
+    ASSERT_TRUE(QDir().mkpath(fixture.files.vocadrillPath()));
+    clickToolbarButton(1);
+    EXPECT_EQ(form->statusPanel2->text(),
+              "无法写出 Vocadrill 程序：" + fixture.paths.dataFolder() + "/Vocadrill");
+    EXPECT_FALSE(form->isMinimized());
+}
+
+TEST_F(Form1Test, VocadrillThatCannotBeStartedIsReportedAndTheReaderStays) {
+    clickToolbarButton(1); // the stand-in resource is written, but it is no program
+    EXPECT_EQ(readFile(fixture.files.vocadrillPath()), ReaderFixture::resourceBytes(105));
+    EXPECT_EQ(form->statusPanel2->text(),
+              "无法启动 Vocadrill 程序：" + fixture.paths.dataFolder() + "/Vocadrill");
+    EXPECT_FALSE(form->isMinimized());
 }

@@ -4,6 +4,7 @@
 #include "platform/Speaker.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -117,9 +118,11 @@ TEST(ReaderFiles, OnlyTheLastReaderToEndRemovesTheStore) {
 TEST(ReaderFiles, VocadrillIsWrittenExecutable) {
     ReaderFixture fixture;
     fixture.paths.createFolders();
+    writeFile(fixture.files.vocadrillPath(), "an older copy, private to its owner");
+    QFile::setPermissions(fixture.files.vocadrillPath(), QFile::ReadOwner | QFile::WriteOwner);
     ASSERT_TRUE(fixture.files.writeVocadrill());
     EXPECT_EQ(readFile(fixture.files.vocadrillPath()), ReaderFixture::resourceBytes(105));
-    EXPECT_TRUE(QFileInfo(fixture.files.vocadrillPath()).isExecutable());
+    EXPECT_EQ(fileMode(fixture.files.vocadrillPath()), 0755);
     EXPECT_EQ(fixture.files.vocadrillPath(), fixture.paths.dataFolder() + "/Vocadrill");
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 QByteArray readFile(const QString &path) {
     QFile file(path);
@@ -12,4 +13,10 @@ void writeFile(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+int fileMode(const QString &path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return -1;
+    return int(status.st_mode & 07777);
 }

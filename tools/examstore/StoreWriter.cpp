@@ -4,7 +4,7 @@
 #include "platform/Fonts.h"
 #include "platform/Rtf.h"
 #include "reader/NoteFormat.h"
-#include "reader/ReaderFiles.h"
+#include "reader/PaperStores.h"
 #include "tools/examstore/PaperMarkup.h"
 
 #include <QTextDocument>
@@ -38,7 +38,7 @@ QString toRtf(const QString &source, const QString &column) {
 
 // A new store with one table; rows are added by the caller, then save() writes it.
 bool createStore(Database &db, const QString &path, const QString &columns) {
-    return db.create(ReaderFiles::storeConnection(path)) &&
+    return db.create(PaperStores::connection(path)) &&
            db.exec(QStringLiteral("create table dat (mc TEXT, %1)").arg(columns)) &&
            db.exec(QStringLiteral("create index dat_mc on dat (mc)"));
 }
