@@ -1,7 +1,7 @@
 #include "reader/NotesStore.h"
 
 #include "ReaderFixture.h"
-#include "reader/FileLock.h"
+#include "platform/FileLock.h"
 #include "reader/PaperCatalog.h"
 
 #include <QCoreApplication>
