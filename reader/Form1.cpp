@@ -384,7 +384,7 @@ void Form1::showAction(const QString &text, bool passing) {
 
 // A left-button release looks up the word at the caret and shows it in Picture8 near the
 // mouse; the article pane is placed from Picture2, which it fills. Moving the mouse sideways
-// away from that spot hides Picture8 again.
+// away from that spot hides Picture8 again, unless it heads into Picture8 for its button.
 void Form1::R1_MouseUp(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton) return;
     m_wordPicking->articleMouseUp(*R1, twips(Picture2->pos()), twips(event->position()),
@@ -398,11 +398,11 @@ void Form1::R2_MouseUp(QMouseEvent *event) {
 }
 
 void Form1::R1_MouseMove(QMouseEvent *event) {
-    m_wordPicking->mouseMove(twips(event->position()).x());
+    m_wordPicking->mouseMove(twips(Picture2->pos()), twips(event->position()));
 }
 
 void Form1::R2_MouseMove(QMouseEvent *event) {
-    m_wordPicking->mouseMove(twips(event->position()).x());
+    m_wordPicking->mouseMove(twips(R2->pos()), twips(event->position()));
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event) {

@@ -162,6 +162,19 @@ TEST_F(Form1WordPopupTest, VocadrillShowsTheAddedWordAsThePopupShowedIt) {
     EXPECT_TRUE(word.isNewWord());
 }
 
+// The popup opens below right of the mouse: the way there crosses the pane.
+TEST_F(Form1WordPopupTest, MovingTheMouseIntoThePopupKeepsItForItsButton) {
+    const int inParagraph = int(form->R1->toPlainText().indexOf(u"paragraph"_s)) + 3;
+    const QPoint click = pointAt(form->R1, inParagraph);
+    QTest::mouseClick(form->R1->viewport(), Qt::LeftButton, {}, click);
+    for (const QPoint step : {QPoint(3, 2), QPoint(8, 6), QPoint(14, 9)})
+        moveMouse(form->R1, click + step);
+    EXPECT_FALSE(form->Picture8->isHidden());
+
+    moveMouse(form->R1, click + QPoint(-3, 6)); // away from it
+    EXPECT_TRUE(form->Picture8->isHidden());
+}
+
 TEST_F(Form1WordPopupTest, AWordThatCannotBeAddedIsExplainedInTheStatusLineOnly) {
     const QString wordFolder = fixture.files.dataFolder() + u"/word"_s;
     writeFile(wordFolder, "not a folder");
