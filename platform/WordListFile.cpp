@@ -3,7 +3,9 @@
 #include "platform/ConnectionString.h"
 #include "platform/Database.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace WordListFile {
@@ -30,6 +32,15 @@ bool writeHeaderByte(const QString &path, char byte) {
     return file.seek(1) && file.write(&byte, 1) == 1 && file.flush();
 }
 
+QString lockPath(const QString &listPath) {
+    const QFileInfo list(listPath);
+    return list.dir().filePath('.' + list.fileName() + ".lock");
+}
+
+Lock::Lock(const QString &listPath) : m_lock(lockPath(listPath)) {
+    if (!listPath.isEmpty()) m_held = m_lock.lock(FileLock::Mode::Exclusive);
+}
+
 int readHeaderByte(const QString &path) {
     QFile file(path);
     char byte = 0;
@@ -40,6 +51,12 @@ int readHeaderByte(const QString &path) {
 } // namespace WordListFile
 
 namespace WordListFile {
+
+bool insertRow(Database &db, const WordRow &row) {
+    return db.exec("insert into vocamarkhome ([序号], [单词], [音标], [释义], [过滤]) "
+                   "values (?, ?, ?, ?, ?)",
+                   {row.number, row.word, row.phonetic, row.meaning, row.mark});
+}
 
 bool create(const QString &path, const std::vector<WordRow> &rows) {
     const QString building = path + ".building";
@@ -52,8 +69,7 @@ bool create(const QString &path, const std::vector<WordRow> &rows) {
                   db.exec("create index vocamarkhome_number on vocamarkhome ([序号])") &&
                   db.exec("begin");
         for (const WordRow &row : rows)
-            ok = ok && db.exec("insert into vocamarkhome values (?, ?, ?, ?, ?)",
-                               {row.number, row.word, row.phonetic, row.meaning, row.mark});
+            ok = ok && insertRow(db, row);
         ok = ok && db.exec("commit");
         if (!ok) {
             db.close();

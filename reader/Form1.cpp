@@ -43,6 +43,8 @@ constexpr int ArticleMargin = 22;
 const QString NoteSaved = QStringLiteral("笔记已保存");
 const QString NoteNotSaved = QStringLiteral("笔记未能保存：无法写入学习笔记文件");
 constexpr int PassingMessageMs = 4000;
+const QString WordAdded = QStringLiteral("已加入生词本（%1/%2）：%3");
+const QString WordListed = QStringLiteral("已在生词本中（%1/%2）：%3");
 
 void showRtf(QTextEdit *pane, const QString &rtf) {
     Rtf::read(rtf.toUtf8(), *pane->document());
@@ -99,7 +101,8 @@ QLabel *statusPanel() {
 
 Form1::Form1(const ReaderFiles &files, Speaker &speaker, QWidget *parent)
     : QMainWindow(parent), m_files(files), m_speaker(speaker),
-      m_examStore(files.examStoreConnection()), m_notesStore(files.notesStoreConnection()) {
+      m_examStore(files.examStoreConnection()), m_notesStore(files.notesStoreConnection()),
+      m_newWordList(files.dataFolder()) {
     named(this, "Form1");
     setWindowTitle(Caption);
     buildControls();
@@ -152,6 +155,7 @@ void Form1::buildControls() {
 
     Picture8 = new WordPopup(client);
     m_wordPicking.emplace(m_files.dictionaryPath(), m_speaker, *Picture8);
+    connect(Picture8, &WordPopup::addRequested, this, &Form1::addShownWord);
 
     statusPanel1 = statusPanel();
     statusPanel2 = statusPanel();
@@ -170,6 +174,9 @@ void Form1::buildShortcuts() {
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
             &Form1::saveNoteOnNotesTab);
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, Picture8, &QWidget::hide);
+    connect(new QShortcut(Qt::CTRL | Qt::Key_D, this), &QShortcut::activated, this, [this] {
+        if (Picture8->isVisible()) addShownWord();
+    });
 }
 
 void Form1::buildMenus() {
@@ -383,7 +390,7 @@ void Form1::showAction(const QString &text, bool passing) {
 
 // A left-button release looks up the word at the caret and shows it in Picture8 near the
 // mouse; the article pane is placed from Picture2, which it fills. Moving the mouse sideways
-// away from that spot hides Picture8 again.
+// away from that spot hides Picture8 again, unless it heads into Picture8 for its button.
 void Form1::R1_MouseUp(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton) return;
     m_wordPicking->articleMouseUp(*R1, twips(Picture2->pos()), twips(event->position()),
@@ -397,11 +404,11 @@ void Form1::R2_MouseUp(QMouseEvent *event) {
 }
 
 void Form1::R1_MouseMove(QMouseEvent *event) {
-    m_wordPicking->mouseMove(twips(event->position()).x());
+    m_wordPicking->mouseMove(twips(Picture2->pos()), twips(event->position()));
 }
 
 void Form1::R2_MouseMove(QMouseEvent *event) {
-    m_wordPicking->mouseMove(twips(event->position()).x());
+    m_wordPicking->mouseMove(twips(R2->pos()), twips(event->position()));
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event) {
@@ -425,6 +432,21 @@ bool Form1::eventFilter(QObject *watched, QEvent *event) {
         break;
     }
     return false;
+}
+
+// The status line also names the list, where Vocadrill shows the word.
+void Form1::addShownWord() {
+    const NewWordList::Result result = m_newWordList.add(Picture8->entry());
+    if (result.outcome == NewWordList::Outcome::NotWritten) {
+        showAction(result.problem, false);
+        return;
+    }
+    const bool added = result.outcome == NewWordList::Outcome::Added;
+    Picture8->showListed(added);
+    showAction(
+        (added ? WordAdded : WordListed)
+            .arg(NewWordList::CollectionName, NewWordList::ListName, Picture8->entry().headword),
+        true);
 }
 
 void Form1::Toolbar1_ButtonClick(int index) {

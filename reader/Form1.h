@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reader/ExamStore.h"
+#include "reader/NewWordList.h"
 #include "reader/NotesStore.h"
 #include "reader/dictionary/WordPicking.h"
 
@@ -58,6 +59,10 @@ public:
     // index: 1 starts Vocadrill, 2 opens the help page.
     void Toolbar1_ButtonClick(int index);
 
+    // Adds the word on show in Picture8 to the new-word list (the popup's button, Ctrl+D); the
+    // popup tells how it went, the status line why a word could not be added.
+    void addShownWord();
+
     void startVocadrill();
     void openHelpPage();
     void openHomePage();
@@ -103,6 +108,7 @@ private:
     Speaker &m_speaker; // speaks the words looked up in the panes
     ExamStore m_examStore;
     NotesStore m_notesStore;
+    NewWordList m_newWordList;
     std::optional<WordPicking> m_wordPicking; // made with Picture8
     PageOpener *m_pageOpener = nullptr;
     // The part whose note R2 holds; empty while it holds none. The tree's selection can move

@@ -2,9 +2,9 @@
 
 #include "platform/ConnectionString.h"
 #include "platform/Database.h"
+#include "platform/FileLock.h"
 #include "platform/RecordSet.h"
 #include "platform/Resources.h"
-#include "reader/FileLock.h"
 #include "reader/PaperStoreQuery.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reader/FileLock.h"
+#include "platform/FileLock.h"
 
 // Tells whether other readers share the data folder. Every running reader holds a shared lock
 // on the folder; a reader that can take the lock alone is the only one running. The lock goes

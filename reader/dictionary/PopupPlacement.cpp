@@ -1,5 +1,7 @@
 #include "reader/dictionary/PopupPlacement.h"
 
+#include <algorithm>
+
 namespace PopupPlacement {
 namespace {
 
@@ -39,6 +41,20 @@ QPointF forLowerPane(QPointF r2Origin, QPointF mouse, QSizeF popup, QSizeF windo
 bool keepsPopup(int lastLookupX, double mouseX) {
     const double sideways = lastLookupX - mouseX;
     return lastLookupX != 0 && sideways * sideways <= SidewaysTolerance;
+}
+
+} // namespace PopupPlacement
+
+namespace PopupPlacement {
+
+bool onWayToPopup(QPointF lookupSpot, QRectF popup, QPointF mouse) {
+    const bool between = std::min(lookupSpot.x(), popup.left()) <= mouse.x() &&
+                         mouse.x() <= std::max(lookupSpot.x(), popup.right()) &&
+                         std::min(lookupSpot.y(), popup.top()) <= mouse.y() &&
+                         mouse.y() <= std::max(lookupSpot.y(), popup.bottom());
+    const bool towardsPopup =
+        (mouse.y() - lookupSpot.y()) * (popup.center().y() - lookupSpot.y()) > 0;
+    return between && towardsPopup;
 }
 
 } // namespace PopupPlacement

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 
 // Where the word popup goes after a click in a text pane, in twips of the window's client
@@ -20,5 +21,10 @@ QPointF forLowerPane(QPointF r2Origin, QPointF mouse, QSizeF popup, QSizeF windo
 // mouseX keeps the popup: it stays within about 22 twips sideways, however far it moves up or
 // down.
 bool keepsPopup(int lastLookupX, double mouseX);
+
+// Whether a mouse move keeps the popup because the mouse is on its way from the lookup spot
+// into the popup, to its button: within the rectangle spanning the spot and the popup, and
+// off the spot's own line towards the popup. In twips of the window's client area.
+bool onWayToPopup(QPointF lookupSpot, QRectF popup, QPointF mouse);
 
 } // namespace PopupPlacement

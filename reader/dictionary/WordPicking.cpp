@@ -1,6 +1,7 @@
 #include "reader/dictionary/WordPicking.h"
 
 #include "platform/Speaker.h"
+#include "platform/Twips.h"
 #include "reader/dictionary/PickWord.h"
 #include "reader/dictionary/PopupPlacement.h"
 #include "reader/dictionary/WordPopup.h"
@@ -12,6 +13,11 @@ namespace {
 // Stop the word still sounding, then speak.
 constexpr int SpeakFlags = 144;
 
+QRectF twips(const QRect &pixels) {
+    return {Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y()),
+            Twips::fromPixels(pixels.width()), Twips::fromPixels(pixels.height())};
+}
+
 } // namespace
 
 WordPicking::WordPicking(QString dictionaryPath, Speaker &speaker, WordPopup &popup)
@@ -20,23 +26,28 @@ WordPicking::WordPicking(QString dictionaryPath, Speaker &speaker, WordPopup &po
 void WordPicking::articleMouseUp(const QTextEdit &pane, QPointF origin, QPointF mouse,
                                  QSizeF window) {
     lookUpAt(pane, PopupPlacement::forArticle(origin, mouse, WordPopup::sizeTwips(), window),
-             mouse.x());
+             origin, mouse);
 }
 
 void WordPicking::lowerPaneMouseUp(const QTextEdit &pane, QPointF origin, QPointF mouse,
                                    QSizeF window) {
     lookUpAt(pane, PopupPlacement::forLowerPane(origin, mouse, WordPopup::sizeTwips(), window),
-             mouse.x());
+             origin, mouse);
 }
 
-void WordPicking::lookUpAt(const QTextEdit &pane, QPointF popupPosition, double mouseX) {
+void WordPicking::lookUpAt(const QTextEdit &pane, QPointF popupPosition, QPointF origin,
+                           QPointF mouse) {
     m_popup.moveTo(popupPosition);
     schword(pickword(pane));
-    m_lastLookupX = qRound(mouseX);
+    m_lastLookupX = qRound(mouse.x());
+    m_lookupSpot = origin + mouse;
 }
 
-void WordPicking::mouseMove(double mouseX) {
-    if (PopupPlacement::keepsPopup(m_lastLookupX, mouseX)) return;
+void WordPicking::mouseMove(QPointF origin, QPointF mouse) {
+    if (PopupPlacement::keepsPopup(m_lastLookupX, mouse.x())) return;
+    if (m_popup.isVisible() &&
+        PopupPlacement::onWayToPopup(m_lookupSpot, twips(m_popup.geometry()), origin + mouse))
+        return;
     m_popup.hide();
     m_lastLookupX = 0;
 }

@@ -6,6 +6,8 @@
 #include "platform/Twips.h"
 
 #include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -24,6 +26,14 @@ constexpr double DefinitionTop = 480;
 constexpr double DefinitionWidth = 2160;
 constexpr double DefinitionHeight = 420;
 constexpr double BottomMargin = 75; // below a definition longer than the designed two lines
+constexpr double ButtonMargin = 75; // right of and below the add button
+constexpr int AddedMomentMs = 1500;
+
+const QString AddButtonStyle = QStringLiteral(
+    "QPushButton { color: rgb(0, 128, 128); background: rgb(255, 255, 224);"
+    " border: 1px solid rgb(0, 192, 192); border-radius: 2px; padding: 1px 6px; }"
+    "QPushButton:hover { background: rgb(224, 248, 248); }"
+    "QPushButton:disabled { color: rgb(96, 144, 144); border-color: rgb(176, 216, 216); }");
 
 QLabel *label(QWidget *parent, const char *name, const QColor &colour, double left, double top) {
     auto *created = new QLabel(parent);
@@ -66,7 +76,29 @@ WordPopup::WordPopup(QWidget *parent) : QFrame(parent) {
     Label16->setTextFormat(Qt::PlainText);
     Label16->setWordWrap(true);
     Label16->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    buildAddButton();
     hide();
+}
+
+// The button never takes the focus, so a note being written keeps it.
+void WordPopup::buildAddButton() {
+    addButton = new QPushButton(AddText, this);
+    addButton->setObjectName(QStringLiteral("addButton"));
+    addButton->setFocusPolicy(Qt::NoFocus);
+    addButton->setFont(Fonts::font(Fonts::Song, PointSize));
+    addButton->setStyleSheet(AddButtonStyle);
+    connect(addButton, &QPushButton::clicked, this, &WordPopup::addRequested);
+    addedTimer = new QTimer(this);
+    addedTimer->setSingleShot(true);
+    addedTimer->setInterval(AddedMomentMs);
+    connect(addedTimer, &QTimer::timeout, this, [this] { setAddButtonText(ListedText); });
+}
+
+// The button keeps to the bottom right corner whatever it says.
+void WordPopup::setAddButtonText(const QString &text) {
+    addButton->setText(text);
+    addButton->adjustSize();
+    addButton->move(width() - addButton->width() - Twips::toPixels(ButtonMargin), addButton->y());
 }
 
 void WordPopup::showEntry(const DictionaryEntry &entry) {
@@ -82,9 +114,25 @@ void WordPopup::showEntry(const DictionaryEntry &entry) {
         Label12->show();
         Label13->show();
     }
+    placeAddButton();
     keepInsideParent();
     show();
     raise();
+}
+
+void WordPopup::showListed(bool justAdded) {
+    setAddButtonText(justAdded ? AddedText : ListedText);
+    addButton->setEnabled(false);
+    justAdded ? addedTimer->start() : addedTimer->stop();
+}
+
+// A new entry offers the add again; the button sits at the bottom right, below the definition.
+void WordPopup::placeAddButton() {
+    addedTimer->stop();
+    addButton->setEnabled(true);
+    addButton->move(addButton->x(), height());
+    setAddButtonText(AddText);
+    setFixedHeight(height() + addButton->height() + Twips::toPixels(ButtonMargin));
 }
 
 // The popup keeps its designed size for definitions of up to two lines and grows downwards

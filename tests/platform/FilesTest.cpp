@@ -1,4 +1,5 @@
 #include "platform/ConnectionString.h"
+#include "platform/FileLock.h"
 #include "platform/RecordSet.h"
 #include "platform/Resources.h"
 #include "platform/WordListFile.h"
@@ -66,4 +67,22 @@ TEST(WordListFile, CreateReplacesAnExistingList) {
         set.open("select * from vocamarkhome order by [序号]", ConnectionString::make(path)));
     EXPECT_EQ(set.recordCount(), 2);
     EXPECT_EQ(set.field("单词"), QString("new"));
+}
+
+// Two Lock objects stand for two programs: each holds its own descriptor.
+TEST(WordListFile, LockIsAHiddenFileBesideTheListHeldByOneAtATime) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("阅读生词.wrd");
+    EXPECT_EQ(WordListFile::lockPath(path), dir.filePath(".阅读生词.wrd.lock"));
+    {
+        const WordListFile::Lock lock(path); // taken before the list exists
+        EXPECT_TRUE(lock.isHeld());
+        FileLock other(WordListFile::lockPath(path));
+        EXPECT_FALSE(other.tryLock(FileLock::Mode::Shared));
+        ASSERT_TRUE(WordListFile::create(path, {}));
+        EXPECT_EQ(QDir(dir.path(), "*.wrd").entryList(QDir::Files), QStringList{"阅读生词.wrd"});
+    }
+    FileLock other(WordListFile::lockPath(path));
+    EXPECT_TRUE(other.tryLock(FileLock::Mode::Exclusive)); // released with its object
+    EXPECT_FALSE(WordListFile::Lock(QString()).isHeld());
 }

@@ -1,15 +1,12 @@
 #include "reader/NotesStore.h"
 
 #include "ReaderFixture.h"
-#include "reader/FileLock.h"
 #include "reader/PaperCatalog.h"
+#include "support/GatedProcesses.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <gtest/gtest.h>
-#include <iostream>
 
 namespace {
 
@@ -31,43 +28,17 @@ protected:
     ReaderFixture fixture;
 };
 
-// A second reader, started by TwoReadersSavingAtOnceLoseNoNote: says it is ready, waits at the
-// gate, then saves every key it was given, round after round.
+// A second reader, started by TwoReadersSavingAtOnceLoseNoNote: waits at the gate, then saves
+// every key it was given, round after round.
 TEST(NotesStoreSaver, DISABLED_SavesAsAnotherReader) {
     const QString connection = qEnvironmentVariable("NOTES_SAVER_STORE");
     if (connection.isEmpty()) GTEST_SKIP() << "run by TwoReadersSavingAtOnceLoseNoNote";
-    FileLock gate(qEnvironmentVariable("NOTES_SAVER_GATE"));
-    std::cout << "saver ready" << std::endl;
-    gate.lock(FileLock::Mode::Shared);
+    GatedProcesses::waitAtGate();
     const NotesStore notes(connection);
     const QStringList keys = qEnvironmentVariable("NOTES_SAVER_KEYS").split(',');
     for (int round = 1; round <= SaverRounds; ++round)
         for (const QString &key : keys)
             ASSERT_TRUE(notes.save(key, noteFor(key, round)));
-}
-
-std::unique_ptr<QProcess> startSaver(const QString &connection, const QString &gate,
-                                     const QStringList &keys) {
-    auto saver = std::make_unique<QProcess>();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("NOTES_SAVER_STORE", connection);
-    environment.insert("NOTES_SAVER_GATE", gate);
-    environment.insert("NOTES_SAVER_KEYS", keys.join(','));
-    saver->setProcessEnvironment(environment);
-    saver->setProcessChannelMode(QProcess::MergedChannels);
-    saver->start(QCoreApplication::applicationFilePath(),
-                 {"--gtest_filter=NotesStoreSaver.DISABLED_SavesAsAnotherReader",
-                  "--gtest_also_run_disabled_tests"});
-    return saver;
-}
-
-bool waitUntilReady(QProcess &saver) {
-    QByteArray output;
-    while (!output.contains("saver ready")) {
-        if (!saver.waitForReadyRead(30000)) return false;
-        output += saver.readAll();
-    }
-    return true;
 }
 
 } // namespace
@@ -94,20 +65,12 @@ TEST_F(NotesStoreTest, TwoReadersSavingAtOnceLoseNoNote) {
     QStringList firstKeys, secondKeys;
     for (qsizetype i = 0; i < keys.size(); ++i)
         (i % 2 ? secondKeys : firstKeys) << keys[i];
-    const QString gatePath = fixture.home.filePath("gate");
-    FileLock gate(gatePath);
-    ASSERT_TRUE(gate.lock(FileLock::Mode::Exclusive));
-
-    const QString connection = fixture.files.notesStoreConnection();
-    const auto first = startSaver(connection, gatePath, firstKeys);
-    const auto second = startSaver(connection, gatePath, secondKeys);
-    ASSERT_TRUE(waitUntilReady(*first));
-    ASSERT_TRUE(waitUntilReady(*second));
-    gate.unlock(); // both start saving together
-    for (QProcess *saver : {first.get(), second.get()}) {
-        ASSERT_TRUE(saver->waitForFinished(60000));
-        EXPECT_EQ(saver->exitCode(), 0) << saver->readAll().toStdString();
-    }
+    GatedProcesses savers(fixture.home.path());
+    for (const QStringList &saverKeys : {firstKeys, secondKeys})
+        savers.start("NotesStoreSaver.DISABLED_SavesAsAnotherReader",
+                     {{"NOTES_SAVER_STORE", fixture.files.notesStoreConnection()},
+                      {"NOTES_SAVER_KEYS", saverKeys.join(',')}});
+    ASSERT_TRUE(savers.runAll()); // both save at once
 
     for (const QString &key : keys)
         EXPECT_EQ(store().load(key), noteFor(key, SaverRounds)) << key.toStdString();

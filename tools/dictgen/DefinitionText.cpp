@@ -1,27 +1,17 @@
 #include "tools/dictgen/DefinitionText.h"
 
+#include "reader/dictionary/DefinitionSenses.h"
+
 #include <QRegularExpression>
 #include <vector>
 
 using namespace Qt::StringLiterals;
+using DefinitionSenses::separatorPositions;
 
 namespace DefinitionText {
 namespace {
 
 constexpr qsizetype DefinitionLimit = 80;
-constexpr qsizetype MeaningLimit = 40;
-constexpr int MeaningSenses = 2;
-
-bool isSenseSeparator(QChar c) {
-    return c == u',' || c == u'，' || c == u';' || c == u'；' || c == u'、';
-}
-
-// A line's part of speech: "n. ", "vt.& vi. ", "vt.vi. ".
-qsizetype partOfSpeechLength(const QString &line) {
-    static const QRegularExpression prefix(uR"(^(?:[a-z]+\.)+(?:\s*&\s*(?:[a-z]+\.)+)*\s*)"_s);
-    const QRegularExpressionMatch match = prefix.match(line);
-    return match.hasMatch() ? match.capturedLength() : 0;
-}
 
 bool isOwnInflectionNote(const QString &line, const QString &headword) {
     static const QString labels = u"(?:过去式|过去分词|现在分词|复数|比较级|最高级|第三人称单数)"_s;
@@ -33,70 +23,6 @@ bool isOwnInflectionNote(const QString &line, const QString &headword) {
 QString withoutLabel(const QString &line) {
     static const QRegularExpression label(uR"(^\[[^\]]*\]\s*)"_s);
     return QString(line).remove(label);
-}
-
-// Positions in text of the sense separators that are not inside brackets.
-std::vector<qsizetype> separatorPositions(const QString &text) {
-    std::vector<qsizetype> positions;
-    int depth = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u'(' || c == u'（' || c == u'[')
-            ++depth;
-        else if ((c == u')' || c == u'）' || c == u']') && depth > 0)
-            --depth;
-        else if (depth == 0 && isSenseSeparator(c))
-            positions.push_back(i);
-    }
-    return positions;
-}
-
-// The senses of one line, each trimmed, without the part of speech.
-QStringList senses(const QString &body) {
-    QStringList parts;
-    qsizetype start = 0;
-    for (const qsizetype separator : separatorPositions(body)) {
-        parts += body.mid(start, separator - start).trimmed();
-        start = separator + 1;
-    }
-    parts += body.mid(start).trimmed();
-    parts.removeAll(QString());
-    return parts;
-}
-
-struct Sense {
-    int line = 0;
-    QString partOfSpeech;
-    QString text;
-};
-
-std::vector<Sense> firstSenses(const QStringList &lines, int count) {
-    std::vector<Sense> found;
-    for (int line = 0; line < lines.size(); ++line) {
-        const qsizetype prefixLength = partOfSpeechLength(lines[line]);
-        const QString partOfSpeech = lines[line].left(prefixLength).trimmed();
-        for (const QString &sense : senses(lines[line].mid(prefixLength))) {
-            if (int(found.size()) == count) return found;
-            found.push_back({line, partOfSpeech, sense});
-        }
-    }
-    return found;
-}
-
-// Senses of one line follow their part of speech, separated by ", "; lines by "; ".
-QString joinSenses(const std::vector<Sense> &senses) {
-    QString text;
-    int line = -1;
-    for (const Sense &sense : senses) {
-        if (sense.line == line) {
-            text += u", "_s + sense.text;
-            continue;
-        }
-        if (!text.isEmpty()) text += u"; "_s;
-        text += sense.partOfSpeech.isEmpty() ? sense.text : sense.partOfSpeech + u' ' + sense.text;
-        line = sense.line;
-    }
-    return text;
 }
 
 // The longest beginning of text of at most limit characters that ends at one of the cut
@@ -159,10 +85,7 @@ QString withoutSensesHolding(const QString &definition, const QString &text) {
 }
 
 QString listMeaning(const QString &translation, const QString &headword) {
-    std::vector<Sense> senses = firstSenses(cleanLines(translation, headword), MeaningSenses);
-    while (senses.size() > 1 && joinSenses(senses).size() > MeaningLimit)
-        senses.pop_back();
-    return joinSenses(senses);
+    return DefinitionSenses::listMeaning(cleanLines(translation, headword));
 }
 
 } // namespace DefinitionText

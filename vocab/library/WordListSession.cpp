@@ -14,6 +14,7 @@ WordListSession::~WordListSession() {
 void WordListSession::OpenList(const QString &collection, const QString &list) {
     CloseList();
     ListPath = WordLibrary::listPath(m_programFolder, collection, list);
+    const WordListFile::Lock lock(ListPath);
     WordListFile::writeHeaderByte(ListPath, WordListFile::OpenByte);
     ConnectionString = ConnectionString::make(ListPath);
     SelectionSql = WholeListSql;
@@ -24,6 +25,7 @@ void WordListSession::OpenList(const QString &collection, const QString &list) {
 }
 
 void WordListSession::CloseList() {
+    const WordListFile::Lock lock(ListPath);
     WordRecords.close();
     if (!ListPath.isEmpty()) WordListFile::writeHeaderByte(ListPath, ListRestByte);
 }
@@ -46,6 +48,7 @@ WordListSession::Selection WordListSession::ApplySelection(const QString &start,
 }
 
 void WordListSession::storeMark(bool isNewWord) {
+    const WordListFile::Lock lock(ListPath);
     WordRecords.setField(WordRecord::MarkColumn,
                          isNewWord ? QStringLiteral("1") : QStringLiteral("0"));
     WordRecords.update();

@@ -9,7 +9,8 @@
 // The open word list and the selection drilled from it: the program-wide record set WordRecords
 // and the state the main window keeps about the list. A list file at rest has a disguised
 // header byte; opening the list restores the byte the database needs, closing writes the rest
-// byte back, so no list is left open-looking once it is closed.
+// byte back, so no list is left open-looking once it is closed. Opening, closing and storing a
+// mark hold the list's lock, which the reader also takes to add a word to a list.
 class WordListSession {
 public:
     explicit WordListSession(QString programFolder);

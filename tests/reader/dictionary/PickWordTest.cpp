@@ -72,3 +72,22 @@ TEST(PopupPlacement, SidewaysMovesOfUpTo22TwipsKeepThePopup) {
     EXPECT_FALSE(PopupPlacement::keepsPopup(1000, 977));
     EXPECT_FALSE(PopupPlacement::keepsPopup(0, 0)); // hidden since the last lookup
 }
+
+// The popup opens below right of the spot, or pulled back left of it, or lifted above it.
+TEST(PopupPlacement, TheWayFromTheSpotIntoThePopupKeepsIt) {
+    const QPointF spot(1000, 1000);
+    const QRectF belowRight(1150, 1150, 2355, 1380);
+    EXPECT_TRUE(PopupPlacement::onWayToPopup(spot, belowRight, {1100, 1100}));
+    EXPECT_TRUE(PopupPlacement::onWayToPopup(spot, belowRight, {3000, 1050}));
+    EXPECT_FALSE(PopupPlacement::onWayToPopup(spot, belowRight, {1100, 1000})); // sideways only
+    EXPECT_FALSE(PopupPlacement::onWayToPopup(spot, belowRight, {990, 1100}));
+    EXPECT_FALSE(PopupPlacement::onWayToPopup(spot, belowRight, {1100, 990}));
+    EXPECT_FALSE(PopupPlacement::onWayToPopup(spot, belowRight, {3600, 1100}));
+    EXPECT_FALSE(PopupPlacement::onWayToPopup(spot, belowRight, {1100, 2600}));
+
+    const QRectF pulledBack(500, 1150, 2355, 1380);
+    EXPECT_TRUE(PopupPlacement::onWayToPopup(spot, pulledBack, {800, 1100}));
+    const QRectF lifted(1150, -500, 2355, 1380);
+    EXPECT_TRUE(PopupPlacement::onWayToPopup(spot, lifted, {1100, 950}));
+    EXPECT_FALSE(PopupPlacement::onWayToPopup(spot, lifted, {1100, 1050}));
+}

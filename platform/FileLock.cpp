@@ -1,4 +1,4 @@
-#include "reader/FileLock.h"
+#include "platform/FileLock.h"
 
 #include <QFile>
 #include <cerrno>
