@@ -239,6 +239,19 @@ TEST_F(RtfTest, ParagraphFormatAppliesUntilReset) {
     EXPECT_DOUBLE_EQ(doc.findBlockByNumber(2).blockFormat().leftMargin(), 0);
 }
 
+TEST_F(RtfTest, ReadingAddsTheContentInOneChange) {
+    // A shown pane lays its document out again after every change, so a read that added the
+    // text run by run took time quadratic in the runs of a paragraph.
+    doc.documentLayout(); // as in a pane: only a document with a layout reports its changes
+    int changesWithText = 0;
+    QObject::connect(&doc, &QTextDocument::contentsChange,
+                     [&] { changesWithText += !doc.isEmpty(); });
+    read(R"({\rtf1\b one\b0 two\i three\i0 four\par\ul five\ulnone six})");
+
+    EXPECT_EQ(doc.toPlainText(), "onetwothreefour\nfivesix");
+    EXPECT_EQ(changesWithText, 1);
+}
+
 TEST_F(RtfTest, TextThatIsNotRtfIsReadAsPlainGbkText) {
     read("plain \xd6\xd0\xce\xc4 {\\b no}");
 
