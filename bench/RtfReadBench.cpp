@@ -4,7 +4,7 @@
 // into a document no view lays out: both grow linearly. The Shown variants read into a shown
 // pane, which lays the text out afterwards. Both documents are one unbroken word, and Qt's line
 // breaker looks for the word's end again on every line, so their layout grows quadratically
-// with or without formats; text with spaces or Chinese text breaks in every line.
+// with or without formats; text with spaces, or Chinese text, can break on every line.
 #include "platform/Rtf.h"
 
 #include <QApplication>
