@@ -6,6 +6,10 @@ RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument &doc) : m_cursor(&doc) {
     m_cursor.beginEditBlock();
 }
 
+RtfDocumentBuilder::~RtfDocumentBuilder() {
+    m_cursor.endEditBlock();
+}
+
 void RtfDocumentBuilder::addText(const QString &text, const QTextCharFormat &chars,
                                  const QTextBlockFormat &block) {
     if (chars != m_pendingChars) flush();
@@ -32,5 +36,4 @@ void RtfDocumentBuilder::flush() {
 void RtfDocumentBuilder::finish() {
     flush();
     if (m_textBlock) m_cursor.setBlockFormat(*m_textBlock);
-    m_cursor.endEditBlock();
 }

@@ -10,16 +10,19 @@ class QTextDocument;
 
 // Fills a document with the runs and paragraph marks the RTF reader finds. Text of one format
 // is gathered and inserted at once; a paragraph takes the paragraph format in force at its
-// last text or at its paragraph mark, whichever comes later. All insertions form one edit
-// block, so a document shown in a pane is laid out once, after the last run, instead of after
-// every run (which made reading quadratic in the runs of a paragraph).
+// last text or at its paragraph mark, whichever comes later. Everything the builder inserts
+// in its lifetime is one edit block, so a document shown in a pane is laid out once, when the
+// builder goes, instead of after every run (which made reading quadratic in the runs).
 class RtfDocumentBuilder {
 public:
     explicit RtfDocumentBuilder(QTextDocument &doc);
+    ~RtfDocumentBuilder();
+    RtfDocumentBuilder(const RtfDocumentBuilder &) = delete;
+    RtfDocumentBuilder &operator=(const RtfDocumentBuilder &) = delete;
 
     void addText(const QString &text, const QTextCharFormat &chars, const QTextBlockFormat &block);
     void breakParagraph(const QTextCharFormat &chars, const QTextBlockFormat &block);
-    // Inserts the gathered text and ends the edit block; call once at the end.
+    // Inserts the gathered text and gives the last paragraph its format; call at the end.
     void finish();
 
 private:
