@@ -56,7 +56,7 @@ void RtfReader::read(QByteArrayView rtf) {
          token = lexer.next())
         handle(token);
     flushBytes();
-    m_builder.flush();
+    m_builder.finish();
 }
 
 void RtfReader::handle(const RtfToken &token) {

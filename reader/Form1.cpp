@@ -414,13 +414,14 @@ void Form1::R2_MouseMove(QMouseEvent *event) {
 bool Form1::eventFilter(QObject *watched, QEvent *event) {
     const bool upper = watched == R1->viewport();
     if (!upper && watched != R2->viewport()) return QMainWindow::eventFilter(watched, event);
-    auto *mouse = static_cast<QMouseEvent *>(event);
+    // Only a mouse event may be taken as one: the viewports get paint, resize and other events.
+    const auto mouse = [event] { return static_cast<QMouseEvent *>(event); };
     switch (event->type()) {
     case QEvent::MouseButtonRelease:
-        upper ? R1_MouseUp(mouse) : R2_MouseUp(mouse);
+        upper ? R1_MouseUp(mouse()) : R2_MouseUp(mouse());
         break;
     case QEvent::MouseMove:
-        upper ? R1_MouseMove(mouse) : R2_MouseMove(mouse);
+        upper ? R1_MouseMove(mouse()) : R2_MouseMove(mouse());
         break;
     case QEvent::MouseButtonDblClick:
         if (upper) break;

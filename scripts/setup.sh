@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Shared by ./run and ./test: installs the missing Debian packages of packages.txt, then
-# configures (once) and builds the project incrementally in build/.
+# configures (once) and builds the project incrementally in build/. In CI (CI=true), or with
+# FULL_CHECKS=1, it also builds the sanitizer build with clang in build-sanitize/.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -74,6 +75,22 @@ build_project() {
     cmake --build "$build" -j "$(nproc)"
 }
 
+# AddressSanitizer, UndefinedBehaviorSanitizer and the libFuzzer targets: only for the full
+# checks, since a second build of everything would slow down every ./run.
+full_checks() {
+    [ "${CI:-}" = true ] || [ "${FULL_CHECKS:-}" = 1 ]
+}
+
+build_sanitized() {
+    local build="$root/build-sanitize"
+    if [ ! -f "$build/build.ninja" ]; then
+        cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            -DCMAKE_CXX_COMPILER=clang++ -DSANITIZE=ON
+    fi
+    cmake --build "$build" -j "$(nproc)"
+}
+
 install_packages
 fetch_word_data
 build_project
+if full_checks; then build_sanitized; fi
