@@ -61,14 +61,21 @@ fetch_word_data() {
     rm -rf "$work"
 }
 
+# configure_once <folder> <cmake options…>: a folder is configured the first time only, so
+# later runs build incrementally.
+configure_once() {
+    local build=$1
+    shift
+    [ -f "$build/build.ninja" ] && return 0
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+}
+
 build_project() {
     local build="$root/build"
     local werror=OFF
     [ "${CI:-}" = true ] && werror=ON
-    if [ ! -f "$build/build.ninja" ]; then
-        cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-            -DWARNINGS_AS_ERRORS=$werror
-    elif [ $werror = ON ] && ! grep -qx 'WARNINGS_AS_ERRORS:BOOL=ON' "$build/CMakeCache.txt"; then
+    configure_once "$build" -DWARNINGS_AS_ERRORS=$werror
+    if [ $werror = ON ] && ! grep -qx 'WARNINGS_AS_ERRORS:BOOL=ON' "$build/CMakeCache.txt"; then
         # A build folder configured before, outside CI, still fails on warnings in CI.
         cmake -S "$root" -B "$build" -DWARNINGS_AS_ERRORS=ON
     fi
@@ -83,10 +90,7 @@ full_checks() {
 
 build_sanitized() {
     local build="$root/build-sanitize"
-    if [ ! -f "$build/build.ninja" ]; then
-        cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-            -DCMAKE_CXX_COMPILER=clang++ -DSANITIZE=ON
-    fi
+    configure_once "$build" -DCMAKE_CXX_COMPILER=clang++ -DSANITIZE=ON
     cmake --build "$build" -j "$(nproc)"
 }
 
