@@ -46,6 +46,8 @@ std::optional<Mp3Save::Outcome> Mp3Save::Timer4_Timer(const QString &LrcText) {
 
 Mp3Save::Outcome Mp3Save::complete(const QString &LrcText) {
     const QString mp3 = m_chosenPath + QStringLiteral(".mp3");
+    // The save button is there from the opening of a list, before anything was recorded.
+    if (!QFile::exists(m_workWav)) return {false, NoRecordingText};
     if (!encodedCleanly()) return {false, EncoderFailedText};
     if (!QFile::rename(m_workMp3, mp3)) return {false, NotSavedText.arg(mp3)};
     TextCodec::writeGbkTextFile(m_chosenPath + QStringLiteral(".lrc"),

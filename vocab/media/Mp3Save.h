@@ -20,6 +20,8 @@ class Mp3Save {
 public:
     static inline const QString EncoderFailedText =
         QStringLiteral("MP3 编码失败，录音仍在，可以重新保存。");
+    static inline const QString NoRecordingText =
+        QStringLiteral("还没有录音，没有可以保存的内容。");
     static inline const QString NotSavedText =
         QStringLiteral("不能保存为 %1：文件已存在或无法写入。录音仍在，请换一个文件名保存。");
 

@@ -111,4 +111,18 @@ TEST_F(Mp3SaveTest, AMissingEncoderKeepsTheRecording) {
     EXPECT_TRUE(QFile::exists(workWav));
 }
 
+TEST_F(Mp3SaveTest, ASaveBeforeAnyRecordingSaysThereIsNothingToSave) {
+    QFile::remove(workWav);
+    const QString chosen = out.filePath("lesson1");
+    save.start(chosen);
+
+    const auto outcome = finish(save);
+
+    ASSERT_TRUE(outcome);
+    EXPECT_FALSE(outcome->saved);
+    EXPECT_EQ(outcome->message, "还没有录音，没有可以保存的内容。");
+    EXPECT_FALSE(QFile::exists(chosen + ".mp3"));
+    EXPECT_FALSE(QFile::exists(chosen + ".lrc"));
+}
+
 } // namespace
