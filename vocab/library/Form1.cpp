@@ -8,6 +8,7 @@
 #include "vocab/library/TipsMarker.h"
 #include "vocab/library/VocadrillLayout.h"
 #include "vocab/library/WordLibrary.h"
+#include "vocab/media/WordTextExport.h"
 #include "vocab/player/RecordingCommands.h"
 #include "vocab/player/WordDisplay.h"
 
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QStatusBar>
 #include <QStringList>
 #include <QStyle>
 #include <QTimer>
@@ -53,8 +55,9 @@ Form1::Form1(Paths paths, Speaker &speaker, MciDevice &mci, const Clock &clock, 
       }),
       openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); }),
       m_paths(std::move(paths)), m_mci(mci), m_drill(m_words, *this, speaker, clock),
-      m_run(m_drill, m_words, mci, m_paths.systemFolder()) {
+      m_run(m_drill, m_words, mci, m_paths.systemFolder()), m_mp3Save(m_paths.systemFolder()) {
     setWindowTitle(QStringLiteral("Vocadrill"));
+    statusBar(); // there from the start, so that a message does not change the layout
     buildMenus();
     buildToolbar();
     buildTimers();
@@ -89,7 +92,11 @@ Form1::Form1(Paths paths, Speaker &speaker, MciDevice &mci, const Clock &clock, 
 void Form1::buildMenus() {
     QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
     makeCardsAction = file->addAction(QStringLiteral("制作单词卡片"));
+    makeCardsAction->setObjectName(QStringLiteral("makeCardsAction"));
+    connect(makeCardsAction, &QAction::triggered, this, &Form1::makeCardsAction_Click);
     wordTextAction = file->addAction(QStringLiteral("生成单词文本"));
+    wordTextAction->setObjectName(QStringLiteral("wordTextAction"));
+    connect(wordTextAction, &QAction::triggered, this, &Form1::wordTextAction_Click);
     file->addSeparator();
     exitAction = file->addAction(QStringLiteral("退出"));
     connect(exitAction, &QAction::triggered, this, &Form1::close);
@@ -178,10 +185,14 @@ void Form1::buildRecordingButtons(QWidget *client) {
     Command2 = new QPushButton(QStringLiteral("● 录制 MP3"));
     Command1 = new QPushButton(QStringLiteral("停止录制"));
     Command3 = new QPushButton(QStringLiteral("保  存"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command3->setObjectName(QStringLiteral("Command3"));
     for (QPushButton *button : {Command2, Command1, Command3})
         row->addWidget(button);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 }
 
 void Form1::buildTimers() {
@@ -200,6 +211,7 @@ void Form1::buildTimers() {
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
     connect(Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
+    connect(Timer4, &QTimer::timeout, this, &Form1::Timer4_Timer);
 }
 
 void Form1::buildLibraryTree() {
@@ -446,8 +458,9 @@ void Form1::Command2_Click() {
     if (session.WordCount == 0) return;
     Timer1->stop();
     const QString lastNumber = m_run.start();
+    RunWordLimit = m_run.RunWordLimit;
     Text2->setText(lastNumber);
-    S1->setMaximum(m_run.RunWordLimit);
+    S1->setMaximum(RunWordLimit);
     m_controls.recordingStarted();
     showControls();
     Label4->setText(DrillPlayer::StartClockText);
@@ -466,6 +479,63 @@ void Form1::Command1_Click() {
     stopClock();
     Timer3->stop();
     m_drill.rewind();
+}
+
+// A cancelled dialog starts nothing and leaves the button enabled, so that one mis-click does not
+// make the finished recording unsaveable.
+void Form1::Command3_Click() {
+    const QString chosen = dialogs.saveFile(this, MediaDialogs::Mp3Filter);
+    if (chosen.isEmpty()) return;
+    Text3->setText(chosen);
+    m_mp3Save.start(chosen);
+    m_controls.saveStarted();
+    showControls();
+    Timer4->start();
+}
+
+void Form1::Timer4_Timer() {
+    const std::optional<Mp3Save::Outcome> outcome = m_mp3Save.Timer4_Timer(LrcText());
+    if (!outcome) return;
+    Timer4->stop();
+    if (outcome->saved) return;
+    m_controls.saveFailed();
+    showControls();
+    statusBar()->showMessage(outcome->message);
+}
+
+void Form1::makeCardsAction_Click() {
+    applyEditedRange();
+    const std::optional<WordCards::Plan> plan =
+        WordCards::plan(session.WordRecords, session.WordCount);
+    if (!plan) return;
+    RunWordLimit = plan->RunWordLimit;
+    Text2->setText(plan->lastNumber);
+    // A dialog still open is brought forward; a closed one is on its way out.
+    if (!m_cards || !m_cards->isVisible()) {
+        m_cards = new Form2(Text3, dialogs.browseFolder, this);
+        connect(m_cards, &Form2::makeCards, this, &Form1::makeCards);
+    }
+    m_cards->show();
+    m_cards->raise();
+}
+
+// The larger cards go to the folder as typed, the smaller ones to its mirror in Text3.
+void Form1::makeCards(bool smallerCards, const QString &typedFolder) {
+    const WordCards::Result result =
+        smallerCards ? m_wordCards.xue2(session.WordRecords, RunWordLimit, Text3->text())
+                     : m_wordCards.xue1(session.WordRecords, RunWordLimit, typedFolder);
+    if (!result.problem.isEmpty()) statusBar()->showMessage(result.problem);
+}
+
+void Form1::wordTextAction_Click() {
+    applyEditedRange();
+    if (session.WordCount == 0) return;
+    const QString chosen = dialogs.saveFile(this, MediaDialogs::TextFilter);
+    if (chosen.isEmpty()) return;
+    Text3->setText(chosen);
+    if (!WordTextExport::exportWords(session.WordRecords, session.WordCount, chosen))
+        statusBar()->showMessage(
+            WordTextExport::NotWrittenText.arg(WordTextExport::filePath(chosen)));
 }
 
 void Form1::showTipsWindow() {

@@ -3,6 +3,10 @@
 #include "platform/Paths.h"
 #include "vocab/library/Form3.h"
 #include "vocab/library/WordListSession.h"
+#include "vocab/media/Form2.h"
+#include "vocab/media/MediaDialogs.h"
+#include "vocab/media/Mp3Save.h"
+#include "vocab/media/WordCards.h"
 #include "vocab/player/DrillDisplay.h"
 #include "vocab/player/DrillPlayer.h"
 #include "vocab/player/PlayerControls.h"
@@ -33,10 +37,11 @@ class WordDisplay;
 struct VocadrillLayout;
 
 // Vocadrill's main window: the library tree, the word display, the range and new-word controls,
-// the speed box, the player toolbar and the recording buttons. The open list and the selection
-// live in session, the drill and the recording run in their own classes, which enabled controls
-// belong to which moment in controls; the handlers here move them onto the widgets and run the
-// timers.
+// the speed box, the player toolbar, the recording buttons and the media commands of the file
+// menu. The open list and the selection live in session, the drill and the recording run in
+// their own classes, the MP3 save, the word cards and the exports in the media classes, which
+// enabled controls belong to which moment in controls; the handlers here move them onto the
+// widgets, run the timers and put what the media classes report in the status line.
 class Form1 : public QMainWindow, private DrillDisplay {
     Q_OBJECT
 public:
@@ -80,18 +85,28 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
+    void Timer4_Timer();
+    void Command3_Click();
+    void makeCardsAction_Click();
+    void wordTextAction_Click();
 
     // Toolbar1's buttons by their index, 1 to 7 (3 and 6 are separators).
     QAction *toolbarButton(int index) const { return m_toolbarButtons.at(size_t(index)); }
     Form3 *tipsWindow() const { return m_tips; }
+    // The word-card dialog while it is open.
+    Form2 *cardsDialog() const { return m_cards; }
     // The last recording run's timeline, kept until the next run starts.
     const QString &LrcText() const { return m_run.LrcText(); }
 
     WordListSession session;
+    // How many words the last card command or recording run covers.
+    int RunWordLimit = 0;
 
     // The window's one message box, and the shell's "open"; tests replace them.
     std::function<void(const QString &text, const QString &title)> showMessage;
     std::function<bool(const QUrl &url)> openUrl;
+    // The save dialog and the folder browser of the media commands; tests replace them.
+    MediaDialogs dialogs;
 
     QTreeWidget *T1;
     WordDisplay *Picture2;
@@ -148,6 +163,7 @@ private:
     void Play();
     void applySpeed();
     void openLocalPage(int resourceId, const QString &fileName);
+    void makeCards(bool smallerCards, const QString &typedFolder);
 
     const Paths m_paths;
     MciDevice &m_mci;
@@ -155,6 +171,9 @@ private:
     DrillPlayer m_drill;
     RecordingRun m_run;
     PlayerControls m_controls;
+    Mp3Save m_mp3Save;
+    WordCards m_wordCards;
+    QPointer<Form2> m_cards;
     std::array<QAction *, 8> m_toolbarButtons{};
     QPointer<Form3> m_tips;
 };
