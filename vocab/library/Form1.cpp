@@ -8,6 +8,8 @@
 #include "vocab/library/TipsMarker.h"
 #include "vocab/library/VocadrillLayout.h"
 #include "vocab/library/WordLibrary.h"
+#include "vocab/media/AnkiExport.h"
+#include "vocab/media/SelectedWords.h"
 #include "vocab/media/WordTextExport.h"
 #include "vocab/player/RecordingCommands.h"
 #include "vocab/player/WordDisplay.h"
@@ -17,6 +19,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,8 +57,9 @@ Form1::Form1(Paths paths, Speaker &speaker, MciDevice &mci, const Clock &clock, 
           QMessageBox::information(this, title, text, QMessageBox::Ok);
       }),
       openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); }),
-      m_paths(std::move(paths)), m_mci(mci), m_drill(m_words, *this, speaker, clock),
-      m_run(m_drill, m_words, mci, m_paths.systemFolder()), m_mp3Save(m_paths.systemFolder()) {
+      m_paths(std::move(paths)), m_speaker(speaker), m_mci(mci),
+      m_drill(m_words, *this, speaker, clock), m_run(m_drill, m_words, mci, m_paths.systemFolder()),
+      m_mp3Save(m_paths.systemFolder()) {
     setWindowTitle(QStringLiteral("Vocadrill"));
     statusBar(); // there from the start, so that a message does not change the layout
     buildMenus();
@@ -91,12 +95,21 @@ Form1::Form1(Paths paths, Speaker &speaker, MciDevice &mci, const Clock &clock, 
 
 void Form1::buildMenus() {
     QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
-    makeCardsAction = file->addAction(QStringLiteral("制作单词卡片"));
-    makeCardsAction->setObjectName(QStringLiteral("makeCardsAction"));
-    connect(makeCardsAction, &QAction::triggered, this, &Form1::makeCardsAction_Click);
-    wordTextAction = file->addAction(QStringLiteral("生成单词文本"));
-    wordTextAction->setObjectName(QStringLiteral("wordTextAction"));
-    connect(wordTextAction, &QAction::triggered, this, &Form1::wordTextAction_Click);
+    // The media commands, reachable by their object names.
+    const auto addCommand = [this, file](const QString &caption, const char *name,
+                                         void (Form1::*handler)()) {
+        QAction *action = file->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    makeCardsAction = addCommand(QStringLiteral("制作单词卡片"), "makeCardsAction",
+                                 &Form1::makeCardsAction_Click);
+    wordTextAction =
+        addCommand(QStringLiteral("生成单词文本"), "wordTextAction", &Form1::wordTextAction_Click);
+    renderAction =
+        addCommand(QStringLiteral("快速生成 MP3…"), "renderAction", &Form1::renderAction_Click);
+    ankiAction = addCommand(QStringLiteral("导出到 Anki…"), "ankiAction", &Form1::ankiAction_Click);
     file->addSeparator();
     exitAction = file->addAction(QStringLiteral("退出"));
     connect(exitAction, &QAction::triggered, this, &Form1::close);
@@ -270,6 +283,8 @@ void Form1::showControls() {
     Command3->setEnabled(c.save);
     makeCardsAction->setEnabled(c.listCommands);
     wordTextAction->setEnabled(c.listCommands);
+    renderAction->setEnabled(c.listCommands && !m_render); // one render at a time
+    ankiAction->setEnabled(c.listCommands);
 }
 
 void Form1::T1_NodeClick(QTreeWidgetItem *node) {
@@ -521,10 +536,18 @@ void Form1::makeCardsAction_Click() {
 
 // The larger cards go to the folder as typed, the smaller ones to its mirror in Text3.
 void Form1::makeCards(bool smallerCards, const QString &typedFolder) {
+    session.WordRecords.moveFirst(); // the planned words, whatever was shown meanwhile
     const WordCards::Result result =
         smallerCards ? m_wordCards.xue2(session.WordRecords, RunWordLimit, Text3->text())
                      : m_wordCards.xue1(session.WordRecords, RunWordLimit, typedFolder);
+    backToShownWord();
     if (!result.problem.isEmpty()) statusBar()->showMessage(result.problem);
+}
+
+// The media commands walk the record set and leave it on its first word; the word on show must
+// be the current one again, or the 生词 box would mark another word.
+void Form1::backToShownWord() {
+    m_words.moveTo(session.WordIndex);
 }
 
 void Form1::wordTextAction_Click() {
@@ -533,9 +556,79 @@ void Form1::wordTextAction_Click() {
     const QString chosen = dialogs.saveFile(this, MediaDialogs::TextFilter);
     if (chosen.isEmpty()) return;
     Text3->setText(chosen);
-    if (!WordTextExport::exportWords(session.WordRecords, session.WordCount, chosen))
+    const bool written =
+        WordTextExport::exportWords(session.WordRecords, session.WordCount, chosen);
+    backToShownWord();
+    if (!written)
         statusBar()->showMessage(
             WordTextExport::NotWrittenText.arg(WordTextExport::filePath(chosen)));
+}
+
+void Form1::ankiAction_Click() {
+    applyEditedRange();
+    if (session.WordCount == 0) return;
+    const QString chosen = dialogs.saveFile(this, MediaDialogs::TextFilter);
+    if (chosen.isEmpty()) return;
+    const bool exported =
+        AnkiExport::exportWords(session.WordRecords, session.WordCount,
+                                QFileInfo(session.ListPath).completeBaseName(), chosen);
+    backToShownWord();
+    statusBar()->showMessage(exported
+                                 ? AnkiExport::ExportedText.arg(AnkiExport::filePath(chosen))
+                                 : AnkiExport::NotExportedText.arg(AnkiExport::filePath(chosen)));
+}
+
+// The selection at the speed box's step, every word of it; the words are read here, before the
+// work goes off the window.
+void Form1::renderAction_Click() {
+    applyEditedRange();
+    if (session.WordCount == 0 || m_render) return;
+    const QString chosen = dialogs.saveFile(this, MediaDialogs::Mp3Filter);
+    if (chosen.isEmpty()) return;
+    Mp3Render::Job job{SelectedWords::read(session.WordRecords, session.WordCount),
+                       Timer3->interval(), m_speaker.speed(), chosen};
+    backToShownWord();
+    m_render = std::make_unique<Mp3Render>(std::move(job), m_paths.systemFolder(), renderVoice());
+    const QString problem = m_render->start();
+    if (!problem.isEmpty()) {
+        m_render.reset();
+        statusBar()->showMessage(problem);
+        return;
+    }
+    connect(m_render.get(), &Mp3Render::progressed, this, &Form1::showRenderProgress);
+    // Handled once the render's own tick is over, as the handler ends the render.
+    connect(
+        m_render.get(), &Mp3Render::finished, this,
+        [this](bool, const QString &message) { renderFinished(message); }, Qt::QueuedConnection);
+    m_renderProgress = new QProgressDialog(this);
+    m_renderProgress->setWindowTitle(QStringLiteral("快速生成 MP3"));
+    m_renderProgress->setCancelButtonText(QStringLiteral("取消"));
+    m_renderProgress->setRange(0, 1000);
+    m_renderProgress->setAutoClose(false);
+    m_renderProgress->setAutoReset(false);
+    m_renderProgress->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_renderProgress, &QProgressDialog::canceled, this, &Form1::cancelRender);
+    showRenderProgress(m_render->progress());
+    m_renderProgress->show();
+    showControls();
+}
+
+void Form1::showRenderProgress(const Mp3Render::Progress &progress) {
+    if (!m_renderProgress) return;
+    m_renderProgress->setLabelText(Mp3Render::progressText(progress));
+    m_renderProgress->setValue(progress.perMille);
+}
+
+void Form1::renderFinished(const QString &message) {
+    m_render.reset();
+    if (m_renderProgress) m_renderProgress->close();
+    showControls();
+    statusBar()->showMessage(message);
+}
+
+void Form1::cancelRender() {
+    if (!m_render) return;
+    renderFinished(Mp3Render::CancelledText);
 }
 
 void Form1::showTipsWindow() {
@@ -564,6 +657,7 @@ void Form1::visitHomePage() {
 }
 
 void Form1::shutDown() {
+    m_render.reset();
     RecordingCommands::discard(m_mci, m_paths.systemFolder());
     session.CloseList();
 }

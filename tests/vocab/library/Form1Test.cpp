@@ -349,12 +349,14 @@ TEST_F(Form1Test, EmptySelectionSaysSoAndNeitherPlaysNorRecords) {
     saveAnswer = QDir::temp().filePath("never-written");
     form->toolbarButton(1)->trigger();
     form->Command2->click();
-    form->makeCardsAction->trigger();
-    form->wordTextAction->trigger();
+    for (QAction *command :
+         {form->makeCardsAction, form->wordTextAction, form->renderAction, form->ankiAction})
+        command->trigger();
     EXPECT_TRUE(form->toolbarButton(1)->isEnabled() && form->Command2->isEnabled());
     EXPECT_FALSE(form->Timer1->isActive() || form->Timer3->isActive());
     EXPECT_TRUE(mci.commands.isEmpty());
     EXPECT_EQ(form->cardsDialog(), nullptr);
+    EXPECT_EQ(form->renderProgress(), nullptr);
     EXPECT_TRUE(askedToSave.isEmpty());
 }
 
@@ -423,16 +425,19 @@ TEST_F(Form1Test, LeavingDuringARunKeepsNoWorkFile) {
 
 TEST_F(Form1Test, MediaCommandsNeedAnOpenListAndWaitForTheRecordingRun) {
     auto enabled = [this] {
-        return std::tuple(form->makeCardsAction->isEnabled(), form->wordTextAction->isEnabled(),
-                          form->Command3->isEnabled());
+        QString on;
+        for (QAction *command :
+             {form->makeCardsAction, form->wordTextAction, form->renderAction, form->ankiAction})
+            on += command->isEnabled() ? '1' : '0';
+        return on + (form->Command3->isEnabled() ? '1' : '0');
     };
-    EXPECT_EQ(enabled(), std::tuple(false, false, false));
+    EXPECT_EQ(enabled(), "00000");
     openList("other");
-    EXPECT_EQ(enabled(), std::tuple(true, true, true));
+    EXPECT_EQ(enabled(), "11111");
     form->Command2->click();
-    EXPECT_EQ(enabled(), std::tuple(false, false, false));
+    EXPECT_EQ(enabled(), "00000");
     form->Command1->click();
-    EXPECT_EQ(enabled(), std::tuple(true, true, true));
+    EXPECT_EQ(enabled(), "11111");
 }
 
 TEST_F(Form1Test, SavedRecordingBecomesAnMp3WithItsLrcBesideIt) {
@@ -556,6 +561,91 @@ TEST_F(Form1Test, WordTextOfTheSelectionGoesToTheChosenNameWithTxtAdded) {
     saveAnswer.clear();
     form->wordTextAction->trigger();
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"vocab.txt"});
+}
+
+TEST_F(Form1Test, MarkAfterAMediaCommandGoesToTheWordOnShow) {
+    openList("other");
+    form->toolbarButton(5)->trigger(); // reveals the meaning
+    form->toolbarButton(5)->trigger();
+    QTemporaryDir out;
+    saveAnswer = out.filePath("vocab");
+    form->wordTextAction->trigger();
+    form->ankiAction->trigger();
+    form->makeCardsAction->trigger();
+    form->cardsDialog()->Text1->setText(out.path());
+    form->cardsDialog()->Command1_Click();
+
+    form->Check2->click();
+    EXPECT_EQ(form->Picture2->Label5->text(), "word2");
+    openList();
+    openList("other");
+    EXPECT_FALSE(form->Check2->isChecked()) << "word1 stays unmarked";
+    form->toolbarButton(5)->trigger();
+    form->toolbarButton(5)->trigger();
+    EXPECT_TRUE(form->Check2->isChecked()) << "word2 is marked";
+}
+
+TEST_F(Form1Test, RenderTurnsTheSelectionIntoAnMp3WithItsLrc) {
+    form->renderVoice = [] {
+        static QStringList said;
+        return std::make_unique<RecordingSpeech>(said, ToneMs);
+    };
+    openList("other");
+    setRange("2", "3");
+    QTemporaryDir out;
+    saveAnswer = out.filePath("lesson");
+    form->renderAction->trigger();
+    EXPECT_EQ(askedToSave, QStringList{"mp3(*.mp3)"});
+    EXPECT_FALSE(form->session.RangeEdited);
+    ASSERT_NE(form->renderProgress(), nullptr);
+    EXPECT_TRUE(form->renderProgress()->isVisible());
+    EXPECT_FALSE(form->renderAction->isEnabled()) << "one render at a time";
+    EXPECT_TRUE(form->toolbarButton(1)->isEnabled()) << "the window goes on as before";
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->renderProgress(); }, 30000));
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              "已生成 " + saveAnswer + ".mp3 和 " + saveAnswer + ".lrc");
+    EXPECT_GT(readFile(saveAnswer + ".mp3").size(), 1000);
+    EXPECT_EQ(
+        readFile(saveAnswer + ".lrc"),
+        TextCodec::toGbk("[ti:Lexireel]\r\n[ar:Lexipocket]\r\n[by:Zentrova]\r\n[offset:500]\r\n"
+                         "[00:00.00]word2\r\n[00:02.00]释义2\r\n[00:04.00]word3\r\n"
+                         "[00:06.00]释义3\r\n"));
+    EXPECT_TRUE(form->renderAction->isEnabled());
+    EXPECT_EQ(form->Text2->text(), "3");
+    EXPECT_TRUE(QDir(folders.systemFolder()).isEmpty()) << "no work file is left";
+}
+
+TEST_F(Form1Test, CancelledRenderSavesNothing) {
+    openList("other");
+    QTemporaryDir out;
+    saveAnswer = out.filePath("lesson");
+    form->renderAction->trigger();
+    ASSERT_NE(form->renderProgress(), nullptr);
+    form->renderProgress()->findChild<QPushButton *>()->click(); // 取消
+    EXPECT_EQ(form->statusBar()->currentMessage(), "快速生成 MP3 已取消，没有保存任何文件。");
+    EXPECT_TRUE(form->renderAction->isEnabled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->renderProgress(), nullptr);
+    EXPECT_TRUE(QDir(out.path()).isEmpty());
+    EXPECT_TRUE(QDir(folders.systemFolder()).isEmpty());
+}
+
+TEST_F(Form1Test, AnkiExportIsNamedAfterTheListAndSaysHowItWent) {
+    openList("other");
+    QTemporaryDir out;
+    saveAnswer = out.filePath("deck");
+    form->ankiAction->trigger();
+    EXPECT_EQ(askedToSave, QStringList{"txt(*.txt)"});
+    EXPECT_EQ(form->statusBar()->currentMessage(), "已导出到 Anki 文件 " + saveAnswer + ".txt");
+    const QByteArray exported = readFile(saveAnswer + ".txt");
+    EXPECT_TRUE(exported.startsWith("#separator:Tab\n#html:true\n#notetype:Basic\n#deck:other\n"));
+    EXPECT_TRUE(exported.endsWith("word3\t[ˈstʌdi]<br>释义3\tother\n"));
+
+    saveAnswer = out.filePath("no-such-folder/deck");
+    form->ankiAction->trigger();
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              "导出到 Anki 失败：不能写入 " + saveAnswer + ".txt");
 }
 
 TEST_F(Form1Test, LargerWindowGrowsTheWordDisplayAndKeepsTheTree) {
