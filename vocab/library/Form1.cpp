@@ -600,6 +600,12 @@ void Form1::renderAction_Click() {
     connect(
         m_render.get(), &Mp3Render::finished, this,
         [this](bool, const QString &message) { renderFinished(message); }, Qt::QueuedConnection);
+    openRenderProgress();
+    showControls();
+}
+
+// Not modal: the window can be used while a render runs.
+void Form1::openRenderProgress() {
     m_renderProgress = new QProgressDialog(this);
     m_renderProgress->setWindowTitle(QStringLiteral("快速生成 MP3"));
     m_renderProgress->setCancelButtonText(QStringLiteral("取消"));
@@ -610,7 +616,6 @@ void Form1::renderAction_Click() {
     connect(m_renderProgress, &QProgressDialog::canceled, this, &Form1::cancelRender);
     showRenderProgress(m_render->progress());
     m_renderProgress->show();
-    showControls();
 }
 
 void Form1::showRenderProgress(const Mp3Render::Progress &progress) {

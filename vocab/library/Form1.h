@@ -177,6 +177,7 @@ private:
     void openLocalPage(int resourceId, const QString &fileName);
     void makeCards(bool smallerCards, const QString &typedFolder);
     void backToShownWord();
+    void openRenderProgress();
     void showRenderProgress(const Mp3Render::Progress &progress);
     void renderFinished(const QString &message);
 
