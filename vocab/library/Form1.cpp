@@ -8,6 +8,9 @@
 #include "vocab/library/TipsMarker.h"
 #include "vocab/library/VocadrillLayout.h"
 #include "vocab/library/WordLibrary.h"
+#include "vocab/media/AnkiExport.h"
+#include "vocab/media/SelectedWords.h"
+#include "vocab/media/WordTextExport.h"
 #include "vocab/player/RecordingCommands.h"
 #include "vocab/player/WordDisplay.h"
 
@@ -16,6 +19,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +28,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QStatusBar>
 #include <QStringList>
 #include <QStyle>
 #include <QTimer>
@@ -52,9 +57,11 @@ Form1::Form1(Paths paths, Speaker &speaker, MciDevice &mci, const Clock &clock, 
           QMessageBox::information(this, title, text, QMessageBox::Ok);
       }),
       openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); }),
-      m_paths(std::move(paths)), m_mci(mci), m_drill(m_words, *this, speaker, clock),
-      m_run(m_drill, m_words, mci, m_paths.systemFolder()) {
+      m_paths(std::move(paths)), m_speaker(speaker), m_mci(mci),
+      m_drill(m_words, *this, speaker, clock), m_run(m_drill, m_words, mci, m_paths.systemFolder()),
+      m_mp3Save(m_paths.systemFolder()) {
     setWindowTitle(QStringLiteral("Vocadrill"));
+    statusBar(); // there from the start, so that a message does not change the layout
     buildMenus();
     buildToolbar();
     buildTimers();
@@ -88,8 +95,21 @@ Form1::Form1(Paths paths, Speaker &speaker, MciDevice &mci, const Clock &clock, 
 
 void Form1::buildMenus() {
     QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
-    makeCardsAction = file->addAction(QStringLiteral("制作单词卡片"));
-    wordTextAction = file->addAction(QStringLiteral("生成单词文本"));
+    // The media commands, reachable by their object names.
+    const auto addCommand = [this, file](const QString &caption, const char *name,
+                                         void (Form1::*handler)()) {
+        QAction *action = file->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    makeCardsAction = addCommand(QStringLiteral("制作单词卡片"), "makeCardsAction",
+                                 &Form1::makeCardsAction_Click);
+    wordTextAction =
+        addCommand(QStringLiteral("生成单词文本"), "wordTextAction", &Form1::wordTextAction_Click);
+    renderAction =
+        addCommand(QStringLiteral("快速生成 MP3…"), "renderAction", &Form1::renderAction_Click);
+    ankiAction = addCommand(QStringLiteral("导出到 Anki…"), "ankiAction", &Form1::ankiAction_Click);
     file->addSeparator();
     exitAction = file->addAction(QStringLiteral("退出"));
     connect(exitAction, &QAction::triggered, this, &Form1::close);
@@ -178,10 +198,14 @@ void Form1::buildRecordingButtons(QWidget *client) {
     Command2 = new QPushButton(QStringLiteral("● 录制 MP3"));
     Command1 = new QPushButton(QStringLiteral("停止录制"));
     Command3 = new QPushButton(QStringLiteral("保  存"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command3->setObjectName(QStringLiteral("Command3"));
     for (QPushButton *button : {Command2, Command1, Command3})
         row->addWidget(button);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 }
 
 void Form1::buildTimers() {
@@ -200,6 +224,7 @@ void Form1::buildTimers() {
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
     connect(Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
+    connect(Timer4, &QTimer::timeout, this, &Form1::Timer4_Timer);
 }
 
 void Form1::buildLibraryTree() {
@@ -258,6 +283,8 @@ void Form1::showControls() {
     Command3->setEnabled(c.save);
     makeCardsAction->setEnabled(c.listCommands);
     wordTextAction->setEnabled(c.listCommands);
+    renderAction->setEnabled(c.listCommands && !m_render); // one render at a time
+    ankiAction->setEnabled(c.listCommands);
 }
 
 void Form1::T1_NodeClick(QTreeWidgetItem *node) {
@@ -446,8 +473,9 @@ void Form1::Command2_Click() {
     if (session.WordCount == 0) return;
     Timer1->stop();
     const QString lastNumber = m_run.start();
+    RunWordLimit = m_run.RunWordLimit;
     Text2->setText(lastNumber);
-    S1->setMaximum(m_run.RunWordLimit);
+    S1->setMaximum(RunWordLimit);
     m_controls.recordingStarted();
     showControls();
     Label4->setText(DrillPlayer::StartClockText);
@@ -466,6 +494,146 @@ void Form1::Command1_Click() {
     stopClock();
     Timer3->stop();
     m_drill.rewind();
+}
+
+// A cancelled dialog starts nothing and leaves the button enabled, so that one mis-click does not
+// make the finished recording unsaveable.
+void Form1::Command3_Click() {
+    const QString chosen = dialogs.saveFile(this, MediaDialogs::Mp3Filter);
+    if (chosen.isEmpty()) return;
+    Text3->setText(chosen);
+    m_mp3Save.start(chosen);
+    m_controls.saveStarted();
+    showControls();
+    Timer4->start();
+}
+
+void Form1::Timer4_Timer() {
+    const std::optional<Mp3Save::Outcome> outcome = m_mp3Save.Timer4_Timer(LrcText());
+    if (!outcome) return;
+    Timer4->stop();
+    if (outcome->saved) return;
+    m_controls.saveFailed();
+    showControls();
+    statusBar()->showMessage(outcome->message);
+}
+
+void Form1::makeCardsAction_Click() {
+    applyEditedRange();
+    const std::optional<WordCards::Plan> plan =
+        WordCards::plan(session.WordRecords, session.WordCount);
+    if (!plan) return;
+    RunWordLimit = plan->RunWordLimit;
+    Text2->setText(plan->lastNumber);
+    // A dialog still open is brought forward; a closed one is on its way out.
+    if (!m_cards || !m_cards->isVisible()) {
+        m_cards = new Form2(Text3, dialogs.browseFolder, this);
+        connect(m_cards, &Form2::makeCards, this, &Form1::makeCards);
+    }
+    m_cards->show();
+    m_cards->raise();
+}
+
+// The larger cards go to the folder as typed, the smaller ones to its mirror in Text3.
+void Form1::makeCards(bool smallerCards, const QString &typedFolder) {
+    session.WordRecords.moveFirst(); // the planned words, whatever was shown meanwhile
+    const WordCards::Result result =
+        smallerCards ? m_wordCards.xue2(session.WordRecords, RunWordLimit, Text3->text())
+                     : m_wordCards.xue1(session.WordRecords, RunWordLimit, typedFolder);
+    backToShownWord();
+    if (!result.problem.isEmpty()) statusBar()->showMessage(result.problem);
+}
+
+// The media commands walk the record set and leave it on its first word; the word on show must
+// be the current one again, or the 生词 box would mark another word.
+void Form1::backToShownWord() {
+    m_words.moveTo(session.WordIndex);
+}
+
+void Form1::wordTextAction_Click() {
+    applyEditedRange();
+    if (session.WordCount == 0) return;
+    const QString chosen = dialogs.saveFile(this, MediaDialogs::TextFilter);
+    if (chosen.isEmpty()) return;
+    Text3->setText(chosen);
+    const bool written =
+        WordTextExport::exportWords(session.WordRecords, session.WordCount, chosen);
+    backToShownWord();
+    if (!written)
+        statusBar()->showMessage(
+            WordTextExport::NotWrittenText.arg(WordTextExport::filePath(chosen)));
+}
+
+void Form1::ankiAction_Click() {
+    applyEditedRange();
+    if (session.WordCount == 0) return;
+    const QString chosen = dialogs.saveFile(this, MediaDialogs::TextFilter);
+    if (chosen.isEmpty()) return;
+    const bool exported =
+        AnkiExport::exportWords(session.WordRecords, session.WordCount,
+                                QFileInfo(session.ListPath).completeBaseName(), chosen);
+    backToShownWord();
+    statusBar()->showMessage(exported
+                                 ? AnkiExport::ExportedText.arg(AnkiExport::filePath(chosen))
+                                 : AnkiExport::NotExportedText.arg(AnkiExport::filePath(chosen)));
+}
+
+// The selection at the speed box's step, every word of it; the words are read here, before the
+// work goes off the window.
+void Form1::renderAction_Click() {
+    applyEditedRange();
+    if (session.WordCount == 0 || m_render) return;
+    const QString chosen = dialogs.saveFile(this, MediaDialogs::Mp3Filter);
+    if (chosen.isEmpty()) return;
+    Mp3Render::Job job{SelectedWords::read(session.WordRecords, session.WordCount),
+                       Timer3->interval(), m_speaker.speed(), chosen};
+    backToShownWord();
+    m_render = std::make_unique<Mp3Render>(std::move(job), m_paths.systemFolder(), renderVoice());
+    const QString problem = m_render->start();
+    if (!problem.isEmpty()) {
+        m_render.reset();
+        statusBar()->showMessage(problem);
+        return;
+    }
+    connect(m_render.get(), &Mp3Render::progressed, this, &Form1::showRenderProgress);
+    // Handled once the render's own tick is over, as the handler ends the render.
+    connect(
+        m_render.get(), &Mp3Render::finished, this,
+        [this](bool, const QString &message) { renderFinished(message); }, Qt::QueuedConnection);
+    openRenderProgress();
+    showControls();
+}
+
+// Not modal: the window can be used while a render runs.
+void Form1::openRenderProgress() {
+    m_renderProgress = new QProgressDialog(this);
+    m_renderProgress->setWindowTitle(QStringLiteral("快速生成 MP3"));
+    m_renderProgress->setCancelButtonText(QStringLiteral("取消"));
+    m_renderProgress->setRange(0, 1000);
+    m_renderProgress->setAutoClose(false);
+    m_renderProgress->setAutoReset(false);
+    m_renderProgress->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_renderProgress, &QProgressDialog::canceled, this, &Form1::cancelRender);
+    showRenderProgress(m_render->progress());
+    m_renderProgress->show();
+}
+
+void Form1::showRenderProgress(const Mp3Render::Progress &progress) {
+    if (!m_renderProgress) return;
+    m_renderProgress->setLabelText(Mp3Render::progressText(progress));
+    m_renderProgress->setValue(progress.perMille);
+}
+
+void Form1::renderFinished(const QString &message) {
+    m_render.reset();
+    if (m_renderProgress) m_renderProgress->close();
+    showControls();
+    statusBar()->showMessage(message);
+}
+
+void Form1::cancelRender() {
+    if (!m_render) return;
+    renderFinished(Mp3Render::CancelledText);
 }
 
 void Form1::showTipsWindow() {
@@ -494,6 +662,7 @@ void Form1::visitHomePage() {
 }
 
 void Form1::shutDown() {
+    m_render.reset();
     RecordingCommands::discard(m_mci, m_paths.systemFolder());
     session.CloseList();
 }

@@ -1,8 +1,14 @@
 #pragma once
 
 #include "platform/Paths.h"
+#include "platform/Speaker.h"
 #include "vocab/library/Form3.h"
 #include "vocab/library/WordListSession.h"
+#include "vocab/media/Form2.h"
+#include "vocab/media/MediaDialogs.h"
+#include "vocab/media/Mp3Render.h"
+#include "vocab/media/Mp3Save.h"
+#include "vocab/media/WordCards.h"
 #include "vocab/player/DrillDisplay.h"
 #include "vocab/player/DrillPlayer.h"
 #include "vocab/player/PlayerControls.h"
@@ -11,6 +17,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QProgressDialog>
 #include <array>
 #include <functional>
 
@@ -28,15 +35,15 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QUrl;
-class Speaker;
 class WordDisplay;
 struct VocadrillLayout;
 
 // Vocadrill's main window: the library tree, the word display, the range and new-word controls,
-// the speed box, the player toolbar and the recording buttons. The open list and the selection
-// live in session, the drill and the recording run in their own classes, which enabled controls
-// belong to which moment in controls; the handlers here move them onto the widgets and run the
-// timers.
+// the speed box, the player toolbar, the recording buttons and the media commands of the file
+// menu. The open list and the selection live in session, the drill and the recording run in
+// their own classes, the MP3 save, the word cards and the exports in the media classes, which
+// enabled controls belong to which moment in controls; the handlers here move them onto the
+// widgets, run the timers and put what the media classes report in the status line.
 class Form1 : public QMainWindow, private DrillDisplay {
     Q_OBJECT
 public:
@@ -80,18 +87,36 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
+    void Timer4_Timer();
+    void Command3_Click();
+    void makeCardsAction_Click();
+    void wordTextAction_Click();
+    void renderAction_Click();
+    void ankiAction_Click();
+    // Stops a render and removes what it had made.
+    void cancelRender();
 
     // Toolbar1's buttons by their index, 1 to 7 (3 and 6 are separators).
     QAction *toolbarButton(int index) const { return m_toolbarButtons.at(size_t(index)); }
     Form3 *tipsWindow() const { return m_tips; }
+    // The word-card dialog while it is open.
+    Form2 *cardsDialog() const { return m_cards; }
+    // The progress window of a render while one runs.
+    QProgressDialog *renderProgress() const { return m_renderProgress; }
     // The last recording run's timeline, kept until the next run starts.
     const QString &LrcText() const { return m_run.LrcText(); }
 
     WordListSession session;
+    // How many words the last card command or recording run covers.
+    int RunWordLimit = 0;
 
     // The window's one message box, and the shell's "open"; tests replace them.
     std::function<void(const QString &text, const QString &title)> showMessage;
     std::function<bool(const QUrl &url)> openUrl;
+    // The save dialog and the folder browser of the media commands; tests replace them.
+    MediaDialogs dialogs;
+    // The voice a render speaks with; tests give one that needs no engine.
+    std::function<std::unique_ptr<SpeechBackend>()> renderVoice = makeFliteBackend;
 
     QTreeWidget *T1;
     WordDisplay *Picture2;
@@ -117,6 +142,8 @@ public:
     QTimer *Timer4;
     QAction *makeCardsAction;
     QAction *wordTextAction;
+    QAction *renderAction;
+    QAction *ankiAction;
     QAction *exitAction;
     QAction *homePageAction;
     QAction *tipsAction;
@@ -148,13 +175,24 @@ private:
     void Play();
     void applySpeed();
     void openLocalPage(int resourceId, const QString &fileName);
+    void makeCards(bool smallerCards, const QString &typedFolder);
+    void backToShownWord();
+    void openRenderProgress();
+    void showRenderProgress(const Mp3Render::Progress &progress);
+    void renderFinished(const QString &message);
 
     const Paths m_paths;
+    Speaker &m_speaker;
     MciDevice &m_mci;
     SessionWords m_words{session};
     DrillPlayer m_drill;
     RecordingRun m_run;
     PlayerControls m_controls;
+    Mp3Save m_mp3Save;
+    WordCards m_wordCards;
+    QPointer<Form2> m_cards;
+    std::unique_ptr<Mp3Render> m_render;
+    QPointer<QProgressDialog> m_renderProgress;
     std::array<QAction *, 8> m_toolbarButtons{};
     QPointer<Form3> m_tips;
 };

@@ -11,6 +11,9 @@ class RecordSet;
 // the list's name with its blanks as "_", after "生词" for a word marked as new.
 namespace AnkiExport {
 
+inline const QString ExportedText = QStringLiteral("已导出到 Anki 文件 %1");
+inline const QString NotExportedText = QStringLiteral("导出到 Anki 失败：不能写入 %1");
+
 // chosenPath + ".txt", whatever chosenPath ends with.
 QString filePath(const QString &chosenPath);
 

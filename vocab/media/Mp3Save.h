@@ -20,6 +20,8 @@ class Mp3Save {
 public:
     static inline const QString EncoderFailedText =
         QStringLiteral("MP3 编码失败，录音仍在，可以重新保存。");
+    static inline const QString NoRecordingText =
+        QStringLiteral("还没有录音，没有可以保存的内容。");
     static inline const QString NotSavedText =
         QStringLiteral("不能保存为 %1：文件已存在或无法写入。录音仍在，请换一个文件名保存。");
 
@@ -28,8 +30,14 @@ public:
         QString message; // for the status line when not saved
     };
 
+    // Whether the busy pointer shows while the encoder runs: the save shows it, a caller with a
+    // progress window of its own leaves the pointer alone.
+    enum class Pointer { Busy, Unchanged };
+
+    // workFolder: where the WAV and MP3 work files are, the system folder for a recording run.
     // encoder: the encoder program, found on the PATH unless it is a path.
-    explicit Mp3Save(QString systemFolder, QString encoder = QStringLiteral("lame"));
+    explicit Mp3Save(QString workFolder, QString encoder = QStringLiteral("lame"),
+                     Pointer pointer = Pointer::Busy);
     ~Mp3Save();
     Mp3Save(const Mp3Save &) = delete;
     Mp3Save &operator=(const Mp3Save &) = delete;
@@ -41,6 +49,9 @@ public:
     // save and tells how it went.
     std::optional<Outcome> Timer4_Timer(const QString &LrcText);
 
+    // How much of the recording the running encoder has encoded, from 0 to 1, as it reports.
+    double encodedShare() const { return m_encodedShare; }
+
     // The encoder of the running save has come up (or failed to); it is done once it has
     // ended after that.
     bool EncoderSeen = false;
@@ -48,11 +59,14 @@ public:
 private:
     Outcome complete(const QString &LrcText);
     bool encodedCleanly() const;
+    void readEncoderReport();
 
     QString m_workWav;
     QString m_workMp3;
     QString m_encoderProgram;
+    Pointer m_pointer;
     QString m_chosenPath;
     std::unique_ptr<QProcess> m_encoder;
     std::optional<WaitCursor> m_busy;
+    double m_encodedShare = 0;
 };

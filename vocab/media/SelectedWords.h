@@ -1,11 +1,12 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 class RecordSet;
 struct WordRecord;
 
-// The walk over the selection that the export commands share.
+// The walks over the selection that the media commands share.
 namespace SelectedWords {
 
 // Calls visit with each of WordCount records from the first on, letting pending window events
@@ -13,5 +14,9 @@ namespace SelectedWords {
 // visit. The record set is left on its first record.
 void forEach(RecordSet &WordRecords, int WordCount,
              const std::function<void(const WordRecord &)> &visit);
+
+// The same records read in one go, for work that goes on away from the window; the record set
+// is left on its first record.
+std::vector<WordRecord> read(RecordSet &WordRecords, int WordCount);
 
 } // namespace SelectedWords

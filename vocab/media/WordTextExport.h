@@ -8,6 +8,8 @@ class RecordSet;
 // meaning and an empty line, and one more line end at the end of the file; GBK with CR LF.
 namespace WordTextExport {
 
+inline const QString NotWrittenText = QStringLiteral("不能写入 %1，单词文本没有生成。");
+
 // chosenPath + ".txt", whatever chosenPath ends with.
 QString filePath(const QString &chosenPath);
 

@@ -81,8 +81,9 @@ void DrillPlayer::startClock() {
     m_startSecond = m_clock.nowMs() / MsPerSecond;
 }
 
-QString DrillPlayer::clockText() const {
+QString DrillPlayer::clockText(Minutes minutes) const {
     const qint64 elapsed = std::max<qint64>(0, m_clock.nowMs() / MsPerSecond - m_startSecond);
-    return twoDigits(elapsed / 60 % 60) + QLatin1Char(':') + twoDigits(elapsed % 60) +
+    const qint64 minutesShown = minutes == Minutes::CountedOn ? elapsed / 60 : elapsed / 60 % 60;
+    return twoDigits(minutesShown) + QLatin1Char(':') + twoDigits(elapsed % 60) +
            QStringLiteral(".00");
 }

@@ -40,9 +40,11 @@ public:
 
     // StartTime: the clock's current whole second.
     void startClock();
-    // The minutes and seconds since StartTime as "mm:ss.00"; minutes count from 00 again
-    // after an hour.
-    QString clockText() const;
+    // How the minutes of an hour's run and more are written: the clock label counts them from 00
+    // again after an hour; a rendered timeline counts them on (75:00.00), as LRC allows.
+    enum class Minutes { WithinTheHour, CountedOn };
+    // The minutes and seconds since StartTime as "mm:ss.00".
+    QString clockText(Minutes minutes = Minutes::WithinTheHour) const;
 
 private:
     void bring(int index);

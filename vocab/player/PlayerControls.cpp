@@ -36,3 +36,11 @@ void PlayerControls::recordingStarted() {
 void PlayerControls::recordingEnded() {
     setRecording(false);
 }
+
+void PlayerControls::saveStarted() {
+    save = false;
+}
+
+void PlayerControls::saveFailed() {
+    save = true;
+}

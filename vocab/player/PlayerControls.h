@@ -27,6 +27,10 @@ struct PlayerControls {
     void drillEnded();
     void recordingStarted();
     void recordingEnded();
+    // The student chose a name for the recording: it is being saved.
+    void saveStarted();
+    // The save did not reach the chosen name: the recording can be saved under another.
+    void saveFailed();
 
 private:
     void setPlayer(bool playing);

@@ -8,16 +8,22 @@ class DrillPlayer;
 class DrillWords;
 class MciDevice;
 
-// A recording run: a drill over at most the first 100 words of the selection, recorded into the
-// WAV work file by the wave-audio device and written down step by step as an LRC timeline
-// (LrcText). The window steps it with its timer; a driver without a window can step the same run
-// over words read beforehand, moving its clock from step to step, and gets the same WAV and
-// timeline.
+// A recording run: a drill over the first words of the selection, recorded into the WAV work
+// file by the wave-audio device and written down step by step as an LRC timeline (LrcText). The
+// window steps it with its timer; a driver without a window can step the same run over words
+// read beforehand, moving its clock from step to step, and gets the same WAV and timeline.
 class RecordingRun {
 public:
     static constexpr int MaxWords = 100;
 
-    RecordingRun(DrillPlayer &drill, DrillWords &words, MciDevice &mci, QString systemFolder);
+    // A run in real time covers at most MaxWords words, and its tags are the clock label's
+    // text, whose minutes count from 00 again after an hour. A rendered run covers every word
+    // and counts the minutes on, since players need the real time.
+    enum class Kind { RealTime, Rendered };
+
+    // The work files go to workFolder: the system folder for the window's runs.
+    RecordingRun(DrillPlayer &drill, DrillWords &words, MciDevice &mci, QString workFolder,
+                 Kind kind = Kind::RealTime);
 
     // Starts a run over a selection that holds words: shows the first word, begins the timeline,
     // starts the clock, deletes the work files, records and speaks the first word. Returns the
@@ -35,9 +41,12 @@ public:
     const QString &LrcText() const { return m_timeline.text(); }
 
 private:
+    QString tag() const;
+
     DrillPlayer &m_drill;
     DrillWords &m_words;
     MciDevice &m_mci;
-    QString m_systemFolder;
+    QString m_workFolder;
+    Kind m_kind;
     LrcTimeline m_timeline;
 };

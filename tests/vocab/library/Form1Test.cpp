@@ -1,5 +1,6 @@
 #include "vocab/library/Form1.h"
 
+#include "platform/TextCodec.h"
 #include "support/FakeClock.h"
 #include "support/FakeSpeech.h"
 #include "support/RecordingMci.h"
@@ -7,17 +8,22 @@
 #include "support/WavSamples.h"
 #include "vocab/VocabTestSupport.h"
 #include "vocab/library/TipsMarker.h"
+#include "vocab/media/Form2.h"
 #include "vocab/player/RecordingCommands.h"
 #include "vocab/player/WordDisplay.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -37,6 +43,12 @@ protected:
         listPath = folders.makeList("考研词汇", "list", 120, {1, 12, 15}, {1});
         folders.makeList("考研词汇", "other", 3);
         folders.makeList("空", "x", 0);
+        makeForm();
+    }
+
+    // The window over the library as it stands, its message box, shell and dialogs answering
+    // from the test.
+    void makeForm() {
         form = std::make_unique<Form1>(folders.paths, speech.speaker, mci, clock);
         form->showMessage = [this](const QString &text, const QString &title) {
             messages << title + "|" + text;
@@ -44,6 +56,10 @@ protected:
         form->openUrl = [this](const QUrl &url) {
             opened << url;
             return true;
+        };
+        form->dialogs.saveFile = [this](QWidget *, const QString &filter) {
+            askedToSave << filter;
+            return saveAnswer;
         };
     }
 
@@ -55,6 +71,20 @@ protected:
         form->Text1->setText(start);
         form->Text2->setText(end);
     }
+    // Records the list from its first word to the run's own end at the default step.
+    void recordWholeRun(const QString &list) {
+        openList(list);
+        form->Command2->click();
+        while (form->Timer3->isActive()) {
+            clock.advance(2000);
+            form->Timer3_Timer();
+        }
+    }
+    // Lets the save timer tick until the encoder's end has been handled.
+    bool saveCompletes() {
+        return QTest::qWaitFor([this] { return !form->Timer4->isActive(); }, 30000);
+    }
+    QString workWav() const { return RecordingCommands::workWav(folders.systemFolder()); }
     void typeInto(QLineEdit *field, const QString &keys) {
         field->clear();
         QTest::keyClicks(field, keys);
@@ -67,6 +97,8 @@ protected:
     RecordingMci mci{clock, speech.speaker};
     QStringList messages;
     QList<QUrl> opened;
+    QStringList askedToSave; // the filters of the save dialogs shown
+    QString saveAnswer;      // empty: the save dialog is cancelled
     std::unique_ptr<Form1> form;
 };
 
@@ -314,11 +346,18 @@ TEST_F(Form1Test, EmptySelectionSaysSoAndNeitherPlaysNorRecords) {
     EXPECT_EQ(form->Picture2->noWords->text(), "没有符合条件的单词");
     mci.commands.clear();
 
+    saveAnswer = QDir::temp().filePath("never-written");
     form->toolbarButton(1)->trigger();
     form->Command2->click();
+    for (QAction *command :
+         {form->makeCardsAction, form->wordTextAction, form->renderAction, form->ankiAction})
+        command->trigger();
     EXPECT_TRUE(form->toolbarButton(1)->isEnabled() && form->Command2->isEnabled());
     EXPECT_FALSE(form->Timer1->isActive() || form->Timer3->isActive());
     EXPECT_TRUE(mci.commands.isEmpty());
+    EXPECT_EQ(form->cardsDialog(), nullptr);
+    EXPECT_EQ(form->renderProgress(), nullptr);
+    EXPECT_TRUE(askedToSave.isEmpty());
 }
 
 TEST_F(Form1Test, RecordingRunCoversTheFirstHundredWordsWithTheControlsLocked) {
@@ -382,6 +421,231 @@ TEST_F(Form1Test, LeavingDuringARunKeepsNoWorkFile) {
     form->exitAction->trigger();
     EXPECT_FALSE(QFile::exists(RecordingCommands::workWav(folders.systemFolder())));
     EXPECT_FALSE(QFile::exists(RecordingCommands::workMp3(folders.systemFolder())));
+}
+
+TEST_F(Form1Test, MediaCommandsNeedAnOpenListAndWaitForTheRecordingRun) {
+    auto enabled = [this] {
+        QString on;
+        for (QAction *command :
+             {form->makeCardsAction, form->wordTextAction, form->renderAction, form->ankiAction})
+            on += command->isEnabled() ? '1' : '0';
+        return on + (form->Command3->isEnabled() ? '1' : '0');
+    };
+    EXPECT_EQ(enabled(), "00000");
+    openList("other");
+    EXPECT_EQ(enabled(), "11111");
+    form->Command2->click();
+    EXPECT_EQ(enabled(), "00000");
+    form->Command1->click();
+    EXPECT_EQ(enabled(), "11111");
+}
+
+TEST_F(Form1Test, SavedRecordingBecomesAnMp3WithItsLrcBesideIt) {
+    recordWholeRun("other");
+    QTemporaryDir out;
+    saveAnswer = out.filePath("lesson1");
+    form->Command3->click();
+    EXPECT_EQ(askedToSave, QStringList{"mp3(*.mp3)"});
+    EXPECT_EQ(form->Text3->text(), saveAnswer);
+    EXPECT_FALSE(form->Command3->isEnabled());
+
+    ASSERT_TRUE(saveCompletes());
+    EXPECT_GT(readFile(saveAnswer + ".mp3").size(), 1000);
+    EXPECT_EQ(
+        readFile(saveAnswer + ".lrc"),
+        TextCodec::toGbk("[ti:Lexireel]\r\n[ar:Lexipocket]\r\n[by:Zentrova]\r\n[offset:500]\r\n"
+                         "[00:00.00]word1\r\n[00:02.00]释义1\r\n[00:04.00]word2\r\n"
+                         "[00:06.00]释义2\r\n[00:08.00]word3\r\n[00:10.00]释义3\r\n"));
+    EXPECT_FALSE(QFile::exists(workWav()));
+    EXPECT_FALSE(form->Command3->isEnabled()) << "the recording is saved and gone";
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(Form1Test, CancelledSaveDialogKeepsTheRecordingSaveable) {
+    recordWholeRun("other");
+    form->Command3->click();
+    EXPECT_EQ(askedToSave.size(), 1);
+    EXPECT_TRUE(form->Command3->isEnabled());
+    EXPECT_FALSE(form->Timer4->isActive());
+    EXPECT_TRUE(form->Text3->text().isEmpty());
+    EXPECT_TRUE(QFile::exists(workWav()));
+}
+
+TEST_F(Form1Test, SaveThatMissesTheChosenNameSaysWhyAndCanBeRepeatedUnderAnother) {
+    recordWholeRun("other");
+    QTemporaryDir out;
+    saveAnswer = out.filePath("lesson1");
+    writeFile(saveAnswer + ".mp3", "last week's lesson");
+    form->Command3->click();
+
+    ASSERT_TRUE(saveCompletes());
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              "不能保存为 " + saveAnswer +
+                  ".mp3：文件已存在或无法写入。录音仍在，请换一个文件名保存。");
+    EXPECT_TRUE(form->Command3->isEnabled());
+    EXPECT_EQ(readFile(saveAnswer + ".mp3"), "last week's lesson");
+    EXPECT_TRUE(QFile::exists(workWav()));
+
+    saveAnswer = out.filePath("lesson2");
+    form->Command3->click();
+    ASSERT_TRUE(saveCompletes());
+    EXPECT_GT(readFile(saveAnswer + ".mp3").size(), 1000);
+    EXPECT_FALSE(form->Command3->isEnabled());
+}
+
+TEST_F(Form1Test, CardsCoverTheFirstTwoHundredWordsOfTheSelection) {
+    folders.makeList("阅读", "many", 400);
+    makeForm();
+    form->T1_NodeClick(form->T1->findItems("阅读", Qt::MatchExactly)[0]->child(0));
+    setRange("51", "400");
+    form->makeCardsAction->trigger();
+    EXPECT_EQ(form->session.WordCount, 350);
+    EXPECT_EQ(form->Text2->text(), "250");
+    EXPECT_TRUE(form->session.RangeEdited) << "the range shown ends at the last card's word";
+
+    Form2 *dialog = form->cardsDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    QTemporaryDir cards;
+    dialog->Text1->setText(cards.path());
+    dialog->Command1_Click(); // the smaller size is chosen
+
+    const QStringList files = QDir(cards.path()).entryList(QDir::Files);
+    ASSERT_EQ(files.size(), 200);
+    EXPECT_EQ(files.first(), "0051.jpg");
+    EXPECT_EQ(files.last(), "0250.jpg");
+    EXPECT_EQ(QImage(cards.filePath("0123.jpg")).size(), QSize(150, 110));
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(Form1Test, LargerCardsGoToTheTypedFolderAndAMissingFolderIsReported) {
+    openList("other");
+    form->makeCardsAction->trigger();
+    EXPECT_EQ(form->Text2->text(), "3");
+    QTemporaryDir cards;
+    form->cardsDialog()->Option1->setChecked(true);
+    form->cardsDialog()->Text1->setText(cards.path() + "/");
+    form->cardsDialog()->Command1_Click();
+    EXPECT_EQ(QDir(cards.path()).entryList(QDir::Files),
+              QStringList({"0001.jpg", "0002.jpg", "0003.jpg"}));
+    EXPECT_EQ(QImage(cards.filePath("0002.jpg")).size(), QSize(220, 161));
+
+    form->makeCardsAction->trigger();
+    Form2 *again = form->cardsDialog();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(again->isVisible()) << "a new dialog, not the closed one";
+    const QString missing = cards.filePath("missing");
+    again->Text1->setText(missing);
+    again->Command1_Click();
+    EXPECT_EQ(form->statusBar()->currentMessage(), "保存文件夹不存在：" + missing);
+    EXPECT_FALSE(QDir(missing).exists());
+}
+
+TEST_F(Form1Test, WordTextOfTheSelectionGoesToTheChosenNameWithTxtAdded) {
+    openList("other");
+    setRange("2", "3");
+    QTemporaryDir out;
+    saveAnswer = out.filePath("vocab");
+    form->wordTextAction->trigger();
+    EXPECT_EQ(askedToSave, QStringList{"txt(*.txt)"});
+    EXPECT_FALSE(form->session.RangeEdited);
+    EXPECT_EQ(form->Text3->text(), saveAnswer);
+    EXPECT_EQ(readFile(saveAnswer + ".txt"),
+              TextCodec::toGbk("word2\r\n释义2\r\n\r\nword3\r\n释义3\r\n\r\n\r\n"));
+
+    saveAnswer = out.filePath("no-such-folder/vocab");
+    form->wordTextAction->trigger();
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              "不能写入 " + saveAnswer + ".txt，单词文本没有生成。");
+
+    saveAnswer.clear();
+    form->wordTextAction->trigger();
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"vocab.txt"});
+}
+
+TEST_F(Form1Test, MarkAfterAMediaCommandGoesToTheWordOnShow) {
+    openList("other");
+    form->toolbarButton(5)->trigger(); // reveals the meaning
+    form->toolbarButton(5)->trigger();
+    QTemporaryDir out;
+    saveAnswer = out.filePath("vocab");
+    form->wordTextAction->trigger();
+    form->ankiAction->trigger();
+    form->makeCardsAction->trigger();
+    form->cardsDialog()->Text1->setText(out.path());
+    form->cardsDialog()->Command1_Click();
+
+    form->Check2->click();
+    EXPECT_EQ(form->Picture2->Label5->text(), "word2");
+    openList();
+    openList("other");
+    EXPECT_FALSE(form->Check2->isChecked()) << "word1 stays unmarked";
+    form->toolbarButton(5)->trigger();
+    form->toolbarButton(5)->trigger();
+    EXPECT_TRUE(form->Check2->isChecked()) << "word2 is marked";
+}
+
+TEST_F(Form1Test, RenderTurnsTheSelectionIntoAnMp3WithItsLrc) {
+    form->renderVoice = [] {
+        static QStringList said;
+        return std::make_unique<RecordingSpeech>(said, ToneMs);
+    };
+    openList("other");
+    setRange("2", "3");
+    QTemporaryDir out;
+    saveAnswer = out.filePath("lesson");
+    form->renderAction->trigger();
+    EXPECT_EQ(askedToSave, QStringList{"mp3(*.mp3)"});
+    EXPECT_FALSE(form->session.RangeEdited);
+    ASSERT_NE(form->renderProgress(), nullptr);
+    EXPECT_TRUE(form->renderProgress()->isVisible());
+    EXPECT_FALSE(form->renderAction->isEnabled()) << "one render at a time";
+    EXPECT_TRUE(form->toolbarButton(1)->isEnabled()) << "the window goes on as before";
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->renderProgress(); }, 30000));
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              "已生成 " + saveAnswer + ".mp3 和 " + saveAnswer + ".lrc");
+    EXPECT_GT(readFile(saveAnswer + ".mp3").size(), 1000);
+    EXPECT_EQ(
+        readFile(saveAnswer + ".lrc"),
+        TextCodec::toGbk("[ti:Lexireel]\r\n[ar:Lexipocket]\r\n[by:Zentrova]\r\n[offset:500]\r\n"
+                         "[00:00.00]word2\r\n[00:02.00]释义2\r\n[00:04.00]word3\r\n"
+                         "[00:06.00]释义3\r\n"));
+    EXPECT_TRUE(form->renderAction->isEnabled());
+    EXPECT_EQ(form->Text2->text(), "3");
+    EXPECT_TRUE(QDir(folders.systemFolder()).isEmpty()) << "no work file is left";
+}
+
+TEST_F(Form1Test, CancelledRenderSavesNothing) {
+    openList("other");
+    QTemporaryDir out;
+    saveAnswer = out.filePath("lesson");
+    form->renderAction->trigger();
+    ASSERT_NE(form->renderProgress(), nullptr);
+    form->renderProgress()->findChild<QPushButton *>()->click(); // 取消
+    EXPECT_EQ(form->statusBar()->currentMessage(), "快速生成 MP3 已取消，没有保存任何文件。");
+    EXPECT_TRUE(form->renderAction->isEnabled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->renderProgress(), nullptr);
+    EXPECT_TRUE(QDir(out.path()).isEmpty());
+    EXPECT_TRUE(QDir(folders.systemFolder()).isEmpty());
+}
+
+TEST_F(Form1Test, AnkiExportIsNamedAfterTheListAndSaysHowItWent) {
+    openList("other");
+    QTemporaryDir out;
+    saveAnswer = out.filePath("deck");
+    form->ankiAction->trigger();
+    EXPECT_EQ(askedToSave, QStringList{"txt(*.txt)"});
+    EXPECT_EQ(form->statusBar()->currentMessage(), "已导出到 Anki 文件 " + saveAnswer + ".txt");
+    const QByteArray exported = readFile(saveAnswer + ".txt");
+    EXPECT_TRUE(exported.startsWith("#separator:Tab\n#html:true\n#notetype:Basic\n#deck:other\n"));
+    EXPECT_TRUE(exported.endsWith("word3\t[ˈstʌdi]<br>释义3\tother\n"));
+
+    saveAnswer = out.filePath("no-such-folder/deck");
+    form->ankiAction->trigger();
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              "导出到 Anki 失败：不能写入 " + saveAnswer + ".txt");
 }
 
 TEST_F(Form1Test, LargerWindowGrowsTheWordDisplayAndKeepsTheTree) {

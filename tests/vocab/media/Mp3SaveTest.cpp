@@ -65,6 +65,7 @@ TEST_F(Mp3SaveTest, ARecordingBecomesAnMp3WithItsLrcAndTheWorkFileGoes) {
     ASSERT_TRUE(outcome);
     EXPECT_TRUE(outcome->saved);
     EXPECT_FALSE(save.EncoderSeen);
+    EXPECT_DOUBLE_EQ(save.encodedShare(), 1.0);
     EXPECT_GT(readFile(chosen + ".mp3").size(), 1000);
     EXPECT_EQ(readFile(chosen + ".lrc"), TextCodec::toGbk(LrcText) + "\r\n");
     EXPECT_FALSE(QFile::exists(workWav));
@@ -109,6 +110,20 @@ TEST_F(Mp3SaveTest, AMissingEncoderKeepsTheRecording) {
     EXPECT_FALSE(QFile::exists(chosen + ".mp3"));
     EXPECT_FALSE(QFile::exists(chosen + ".lrc"));
     EXPECT_TRUE(QFile::exists(workWav));
+}
+
+TEST_F(Mp3SaveTest, ASaveBeforeAnyRecordingSaysThereIsNothingToSave) {
+    QFile::remove(workWav);
+    const QString chosen = out.filePath("lesson1");
+    save.start(chosen);
+
+    const auto outcome = finish(save);
+
+    ASSERT_TRUE(outcome);
+    EXPECT_FALSE(outcome->saved);
+    EXPECT_EQ(outcome->message, "还没有录音，没有可以保存的内容。");
+    EXPECT_FALSE(QFile::exists(chosen + ".mp3"));
+    EXPECT_FALSE(QFile::exists(chosen + ".lrc"));
 }
 
 } // namespace

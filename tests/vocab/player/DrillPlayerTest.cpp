@@ -98,6 +98,9 @@ TEST_F(DrillPlayerTest, ClockCountsTheClocksWholeSecondsAndMinutesWithinTheHour)
     EXPECT_EQ(player->clockText(), "01:26.00");
     clock.advance(75 * 60'000);
     EXPECT_EQ(player->clockText(), "16:26.00");
+    EXPECT_EQ(player->clockText(DrillPlayer::Minutes::CountedOn), "76:26.00");
+    clock.advance(30 * 60'000);
+    EXPECT_EQ(player->clockText(DrillPlayer::Minutes::CountedOn), "106:26.00");
 }
 
 } // namespace

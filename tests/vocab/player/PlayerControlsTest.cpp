@@ -39,6 +39,8 @@ TEST(PlayerControls, EachEventSetsItsRowAndLeavesTheRestAsTheyAre) {
         {"drillEnded", &PlayerControls::drillEnded, "101111111111", "101110100000"},
         {"recordingStarted", &PlayerControls::recordingStarted, "000000000100", "000000000100"},
         {"recordingEnded", &PlayerControls::recordingEnded, "101111111011", "101111111011"},
+        {"saveStarted", &PlayerControls::saveStarted, "111111111101", "000000000000"},
+        {"saveFailed", &PlayerControls::saveFailed, "111111111111", "000000000010"},
     };
     for (const auto &expected : rows) {
         SCOPED_TRACE(expected.name);

@@ -24,9 +24,9 @@ constexpr int ToneMs = 300;
 // runs it, on a fake clock.
 struct HeadlessRun {
     HeadlessRun(std::vector<WordRecord> words, Speaker &speaker, MciDevice &mci, const Clock &clock,
-                const QString &systemFolder)
+                const QString &systemFolder, RecordingRun::Kind kind = RecordingRun::Kind::RealTime)
         : words(std::move(words)), drill(this->words, display, speaker, clock),
-          run(drill, this->words, mci, systemFolder) {}
+          run(drill, this->words, mci, systemFolder, kind) {}
 
     ListedWords words;
     DrillDisplay display;
@@ -103,6 +103,22 @@ TEST_F(RecordingRunTest, RunCoversAtMostTheFirstHundredWordsAndNamesTheLastOnesN
     EXPECT_EQ(shortRun.start(), "7");
     EXPECT_EQ(shortRun.RunWordLimit, 7);
     EXPECT_EQ(m_run->words.index(), 1);
+}
+
+TEST_F(RecordingRunTest, RenderedRunCoversEveryWordAndCountsTheMinutesOnPastTheHour) {
+    FakeSpeaker voiceless(clock);
+    HeadlessRun rendered(numberedWords(5700), voiceless.speaker, mci, clock, dir.path(),
+                         RecordingRun::Kind::Rendered);
+    EXPECT_EQ(rendered.run.start(), "5700");
+    int steps = 0;
+    for (clock.advance(2000); rendered.run.step(); clock.advance(2000))
+        ++steps;
+    EXPECT_EQ(steps, 2 * 5700 - 1);
+
+    const QStringList lines = rendered.run.LrcText().split("\r\n");
+    ASSERT_EQ(lines.size(), 4 + 2 * 5700);
+    EXPECT_EQ(lines[4 + 1125 * 2], "[75:00.00]word1126");
+    EXPECT_EQ(lines.last(), "[379:58.00]释义5700");
 }
 
 TEST_F(RecordingRunTest, RunStoppedWhileAWordIsShownEndsItsTimelineWithThatWord) {
