@@ -48,6 +48,7 @@ void readIntoDocument(benchmark::State &state, const QByteArray &rtf) {
 // The read and the layout that follows it in a shown pane.
 void readIntoShownPane(benchmark::State &state, const QByteArray &rtf) {
     QTextEdit pane;
+    pane.setWordWrapMode(QTextOption::WordWrap); // as the reader's panes
     pane.resize(800, 400);
     pane.show();
     readInto(state, *pane.document(), rtf);

@@ -40,6 +40,11 @@ constexpr int MarginLineX = 10;
 const QColor MarginLineColour(240, 217, 211);
 constexpr int ArticleMargin = 22;
 
+// Lines break between words only. Qt's default also breaks inside a word too long for a line,
+// and finding such breaks makes laying out a very long run of letters (a note can hold one)
+// take seconds; a word that long scrolls sideways instead.
+constexpr QTextOption::WrapMode PaneWrapMode = QTextOption::WordWrap;
+
 const QString NoteSaved = QStringLiteral("笔记已保存");
 const QString NoteNotSaved = QStringLiteral("笔记未能保存：无法写入学习笔记文件");
 constexpr int PassingMessageMs = 4000;
@@ -136,6 +141,7 @@ void Form1::buildControls() {
     R1->setReadOnly(true);
     R1->setFont(Fonts::font(Fonts::Arial, ArticlePointSize));
     R1->document()->setDocumentMargin(ArticleMargin);
+    R1->setWordWrapMode(PaneWrapMode);
     R1->viewport()->installEventFilter(this);
 
     Tab1 = named(new QTabWidget(client), "Tab1");
@@ -150,6 +156,7 @@ void Form1::buildControls() {
 
     R2 = named(new QTextEdit(client), "R2");
     R2->setFont(Fonts::font(Fonts::Song, LowerPanePointSize));
+    R2->setWordWrapMode(PaneWrapMode);
     R2->viewport()->installEventFilter(this);
     setLowerPaneEditable(false);
 
