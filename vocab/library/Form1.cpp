@@ -512,10 +512,12 @@ void Form1::Timer4_Timer() {
     const std::optional<Mp3Save::Outcome> outcome = m_mp3Save.Timer4_Timer(LrcText());
     if (!outcome) return;
     Timer4->stop();
-    if (outcome->saved) return;
-    m_controls.saveFailed();
+    if (outcome->saved)
+        m_controls.saveCompleted();
+    else
+        m_controls.saveFailed();
     showControls();
-    statusBar()->showMessage(outcome->message);
+    statusBar()->showMessage(outcome->message); // a save's success clears an earlier failure
 }
 
 void Form1::makeCardsAction_Click() {
