@@ -471,6 +471,9 @@ void Form1::Timer2_Timer() {
 void Form1::Command2_Click() {
     applyEditedRange();
     if (session.WordCount == 0) return;
+    // An open card dialog would make its cards while the run moves the record set, over a plan
+    // the run replaces.
+    if (m_cards) m_cards->close();
     Timer1->stop();
     const QString lastNumber = m_run.start();
     RunWordLimit = m_run.RunWordLimit;

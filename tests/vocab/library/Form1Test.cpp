@@ -21,6 +21,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -520,6 +521,18 @@ TEST_F(Form1Test, NoRunStartsWhileASaveEncodesTheRecording) {
     EXPECT_EQ(readFile(saveAnswer + ".mp3"), "ID3");
     EXPECT_TRUE(form->Command2->isEnabled());
     EXPECT_FALSE(form->Command3->isEnabled()) << "the recording is saved and gone";
+}
+
+TEST_F(Form1Test, RecordingRunClosesAnOpenCardDialog) {
+    openList("other");
+    form->makeCardsAction->trigger();
+    const QPointer<Form2> dialog = form->cardsDialog();
+    ASSERT_NE(dialog, nullptr);
+    form->Command2->click();
+    EXPECT_FALSE(dialog && dialog->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialog, nullptr);
+    EXPECT_EQ(form->cardsDialog(), nullptr);
 }
 
 TEST_F(Form1Test, CardsCoverTheFirstTwoHundredWordsOfTheSelection) {
