@@ -471,6 +471,9 @@ void Form1::Timer2_Timer() {
 void Form1::Command2_Click() {
     applyEditedRange();
     if (session.WordCount == 0) return;
+    // An open card dialog would make its cards while the run moves the record set, over a plan
+    // the run replaces.
+    if (m_cards) m_cards->close();
     Timer1->stop();
     const QString lastNumber = m_run.start();
     RunWordLimit = m_run.RunWordLimit;
@@ -512,10 +515,12 @@ void Form1::Timer4_Timer() {
     const std::optional<Mp3Save::Outcome> outcome = m_mp3Save.Timer4_Timer(LrcText());
     if (!outcome) return;
     Timer4->stop();
-    if (outcome->saved) return;
-    m_controls.saveFailed();
+    if (outcome->saved)
+        m_controls.saveCompleted();
+    else
+        m_controls.saveFailed();
     showControls();
-    statusBar()->showMessage(outcome->message);
+    statusBar()->showMessage(outcome->message); // a save's success clears an earlier failure
 }
 
 void Form1::makeCardsAction_Click() {

@@ -9,7 +9,7 @@ void PlayerControls::setRecording(bool recording) {
     setPlayer(recording);
     stop = false;
     newWordMark = speed = listCommands = !recording;
-    record = save = !recording;
+    record = save = !recording && !m_encoding;
     stopRecording = recording;
 }
 
@@ -38,9 +38,20 @@ void PlayerControls::recordingEnded() {
 }
 
 void PlayerControls::saveStarted() {
-    save = false;
+    m_encoding = true;
+    record = save = false;
+}
+
+void PlayerControls::saveCompleted() {
+    endSave();
 }
 
 void PlayerControls::saveFailed() {
+    endSave();
     save = true;
+}
+
+void PlayerControls::endSave() {
+    m_encoding = false;
+    record = true;
 }

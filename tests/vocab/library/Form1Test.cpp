@@ -4,6 +4,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeSpeech.h"
 #include "support/RecordingMci.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TestFiles.h"
 #include "support/WavSamples.h"
 #include "vocab/VocabTestSupport.h"
@@ -20,6 +21,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -482,7 +484,7 @@ TEST_F(Form1Test, SaveThatMissesTheChosenNameSaysWhyAndCanBeRepeatedUnderAnother
     EXPECT_EQ(form->statusBar()->currentMessage(),
               "不能保存为 " + saveAnswer +
                   ".mp3：文件已存在或无法写入。录音仍在，请换一个文件名保存。");
-    EXPECT_TRUE(form->Command3->isEnabled());
+    EXPECT_TRUE(form->Command3->isEnabled() && form->Command2->isEnabled());
     EXPECT_EQ(readFile(saveAnswer + ".mp3"), "last week's lesson");
     EXPECT_TRUE(QFile::exists(workWav()));
 
@@ -491,6 +493,46 @@ TEST_F(Form1Test, SaveThatMissesTheChosenNameSaysWhyAndCanBeRepeatedUnderAnother
     ASSERT_TRUE(saveCompletes());
     EXPECT_GT(readFile(saveAnswer + ".mp3").size(), 1000);
     EXPECT_FALSE(form->Command3->isEnabled());
+}
+
+TEST_F(Form1Test, NoRunStartsWhileASaveEncodesTheRecording) {
+    recordWholeRun("other");
+    // An encoder that ends, with an MP3 of three bytes, only once the test opens its gate.
+    QTemporaryDir bin;
+    const QString gate = bin.filePath("gate");
+    writeFile(bin.filePath("lame"), ("#!/bin/sh\nwhile [ ! -e '" + gate +
+                                     "' ]; do sleep 0.05; done\nprintf ID3 > \"$3\"\n")
+                                        .toUtf8());
+    QFile::setPermissions(bin.filePath("lame"), QFile::ReadOwner | QFile::ExeOwner);
+    const ScopedEnvironment path("PATH", bin.path() + ':' + qEnvironmentVariable("PATH"));
+    QTemporaryDir out;
+    saveAnswer = out.filePath("lesson1");
+    form->Command3->click();
+
+    EXPECT_FALSE(form->Command2->isEnabled());
+    openList(); // opening a list offers a new run and a save, but not while the encoder reads
+    EXPECT_FALSE(form->Command2->isEnabled() || form->Command3->isEnabled());
+    form->Command2->click();
+    EXPECT_FALSE(form->Timer3->isActive());
+    EXPECT_TRUE(QFile::exists(workWav()));
+
+    writeFile(gate);
+    ASSERT_TRUE(saveCompletes());
+    EXPECT_EQ(readFile(saveAnswer + ".mp3"), "ID3");
+    EXPECT_TRUE(form->Command2->isEnabled());
+    EXPECT_FALSE(form->Command3->isEnabled()) << "the recording is saved and gone";
+}
+
+TEST_F(Form1Test, RecordingRunClosesAnOpenCardDialog) {
+    openList("other");
+    form->makeCardsAction->trigger();
+    const QPointer<Form2> dialog = form->cardsDialog();
+    ASSERT_NE(dialog, nullptr);
+    form->Command2->click();
+    EXPECT_FALSE(dialog && dialog->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialog, nullptr);
+    EXPECT_EQ(form->cardsDialog(), nullptr);
 }
 
 TEST_F(Form1Test, CardsCoverTheFirstTwoHundredWordsOfTheSelection) {

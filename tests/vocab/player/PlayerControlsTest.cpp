@@ -39,8 +39,9 @@ TEST(PlayerControls, EachEventSetsItsRowAndLeavesTheRestAsTheyAre) {
         {"drillEnded", &PlayerControls::drillEnded, "101111111111", "101110100000"},
         {"recordingStarted", &PlayerControls::recordingStarted, "000000000100", "000000000100"},
         {"recordingEnded", &PlayerControls::recordingEnded, "101111111011", "101111111011"},
-        {"saveStarted", &PlayerControls::saveStarted, "111111111101", "000000000000"},
-        {"saveFailed", &PlayerControls::saveFailed, "111111111111", "000000000010"},
+        {"saveStarted", &PlayerControls::saveStarted, "111111110101", "000000000000"},
+        {"saveCompleted", &PlayerControls::saveCompleted, "111111111111", "000000001000"},
+        {"saveFailed", &PlayerControls::saveFailed, "111111111111", "000000001010"},
     };
     for (const auto &expected : rows) {
         SCOPED_TRACE(expected.name);
@@ -51,6 +52,24 @@ TEST(PlayerControls, EachEventSetsItsRowAndLeavesTheRestAsTheyAre) {
         EXPECT_EQ(row(enabled), expected.fromEnabled);
         EXPECT_EQ(row(disabled), expected.fromDisabled);
     }
+}
+
+// A list opened while the encoder reads the recording's work file must not offer a new run,
+// which would delete that file, nor a second save of it.
+TEST(PlayerControls, WhileASaveEncodesRecordAndSaveStayOffUntilItEnds) {
+    PlayerControls c;
+    c.listOpened();
+    c.saveStarted();
+    c.listOpened();
+    EXPECT_EQ(row(c), "101111110001");
+    c.saveCompleted();
+    EXPECT_EQ(row(c), "101111111001");
+    c.listOpened();
+    EXPECT_EQ(row(c), "101111111011") << "the encoder is done: a list opened offers both again";
+
+    c.saveStarted();
+    c.saveFailed();
+    EXPECT_EQ(row(c), "101111111011");
 }
 
 } // namespace
