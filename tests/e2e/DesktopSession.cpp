@@ -1,11 +1,13 @@
 #include "DesktopSession.h"
 
 #include "support/TestCommands.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 #include <csignal>
@@ -18,6 +20,18 @@ namespace {
 
 const QString DeletedSuffix = QStringLiteral(" (deleted)");
 constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+const QByteArray CookieProtocol = QByteArrayLiteral("MIT-MAGIC-COOKIE-1");
+
+// One entry of an X authority file that gives the cookie for every display of every host.
+QByteArray authorityEntry(const QByteArray &cookie) {
+    QByteArray entry("\xff\xff", 2); // any family and address
+    for (const QByteArray &field : {QByteArray(), QByteArray(), CookieProtocol, cookie}) {
+        entry += char(field.size() >> 8); // the length in two bytes, big-endian
+        entry += char(field.size() & 0xff);
+        entry += field;
+    }
+    return entry;
+}
 
 // The program file a process runs, as the kernel names it; empty when it cannot be read.
 QString programOf(const QString &pid) {
@@ -58,7 +72,7 @@ DesktopSession::DesktopSession() : m_root(QFileInfo(m_folder.path()).canonicalFi
     // must reach the folders inside it.
     QFile::setPermissions(folder(), OwnerOnly | QFile::ReadGroup | QFile::ExeGroup |
                                         QFile::ReadOther | QFile::ExeOther);
-    for (const char *name : {"data", "tmp", "runtime"})
+    for (const char *name : {"home", "data", "tmp", "runtime"})
         QDir(folder()).mkdir(QString::fromLatin1(name));
     QFile::setPermissions(folder() + "/runtime", OwnerOnly);
     startDisplay();
@@ -74,16 +88,31 @@ DesktopSession::~DesktopSession() {
 }
 
 // Xvfb picks a free display itself and writes its number on the given descriptor once it
-// accepts clients, so sessions running side by side never race for a display.
+// accepts clients, so sessions running side by side never race for a display. Only clients with
+// the session's cookie get in: a program elsewhere that takes the display for its own cannot
+// reach into the session. Nor does the display reset when its last client leaves, which drops a
+// client that is just connecting.
 void DesktopSession::startDisplay() {
+    writeAuthority();
     m_xvfb = std::make_unique<QProcess>();
     m_xvfb->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_xvfb->start(QStringLiteral("Xvfb"),
-                  {"-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"});
+                  {"-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp", "-auth",
+                   authorityFile(), "-noreset"});
     if (!m_xvfb->waitForStarted(TimeoutMs)) return;
     waitUntil([this] { return m_xvfb->canReadLine(); });
     const QByteArray number = m_xvfb->readLine().trimmed();
     if (!number.isEmpty()) m_display = ':' + QString::fromLatin1(number);
+}
+
+void DesktopSession::writeAuthority() {
+    quint32 cookie[4];
+    QRandomGenerator::system()->fillRange(cookie);
+    m_cookie = QByteArray(reinterpret_cast<const char *>(cookie), sizeof cookie);
+    writeFile(authorityFile(), authorityEntry(m_cookie));
+    // Readable by the other user a test may run its programs as.
+    QFile::setPermissions(authorityFile(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                               QFile::ReadOther);
 }
 
 void DesktopSession::endPrograms() {
@@ -98,6 +127,10 @@ void DesktopSession::endPrograms() {
     for (pid_t pid : processesWhere(startedInside))
         ::kill(pid, SIGKILL);
     waitUntil([&] { return processesWhere(startedInside).empty(); });
+}
+
+QString DesktopSession::authorityFile() const {
+    return folder() + QStringLiteral("/Xauthority");
 }
 
 QString DesktopSession::dataHome() const {
@@ -115,7 +148,10 @@ QString DesktopSession::inDataFolder(const QString &name) const {
 QProcessEnvironment DesktopSession::environment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), m_display);
+    environment.insert(QStringLiteral("XAUTHORITY"), authorityFile());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // The file dialogs start in the home folder and keep their settings under it.
+    environment.insert(QStringLiteral("HOME"), folder() + QStringLiteral("/home"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
     environment.insert(QStringLiteral("TMPDIR"), folder() + QStringLiteral("/tmp"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder() + QStringLiteral("/runtime"));
@@ -163,7 +199,12 @@ void DesktopSession::click(const QString &window, QPoint point) const {
 
 // The WM_DELETE_WINDOW message a window manager sends when the close button is pressed.
 void DesktopSession::closeWindow(const QString &window) const {
-    xcb_connection_t *connection = xcb_connect(m_display.toLatin1().constData(), nullptr);
+    QByteArray protocol = CookieProtocol;
+    QByteArray cookie = m_cookie;
+    xcb_auth_info_t authority{int(protocol.size()), protocol.data(), int(cookie.size()),
+                              cookie.data()};
+    xcb_connection_t *connection = xcb_connect_to_display_with_auth_info(
+        m_display.toLatin1().constData(), &authority, nullptr);
     if (!xcb_connection_has_error(connection)) {
         xcb_client_message_event_t message{};
         message.response_type = XCB_CLIENT_MESSAGE;
@@ -180,6 +221,21 @@ void DesktopSession::closeWindow(const QString &window) const {
         std::free(xcb_request_check(connection, sent));
     }
     xcb_disconnect(connection);
+}
+
+void DesktopSession::focus(const QString &window) const {
+    xdotool({"windowfocus", "--sync", window});
+}
+
+void DesktopSession::pressKeys(const QStringList &keys) const {
+    xdotool(QStringList{"key"} + keys);
+}
+
+void DesktopSession::typeInto(const QString &window, QPoint field, const QString &text) const {
+    focus(window);
+    click(window, field);
+    pressKeys({"ctrl+a"});
+    xdotool({"type", "--", text});
 }
 
 std::vector<pid_t> DesktopSession::processesOf(const QString &programFile) const {

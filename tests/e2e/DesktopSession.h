@@ -13,10 +13,11 @@
 class QProcess;
 
 // A desktop of its own for end-to-end tests of the built programs: a private X display
-// (Xvfb), and a temporary folder that holds the data home (XDG_DATA_HOME), the temporary
-// folder and the runtime folder of every program started in it. Mouse clicks go through
-// xdotool. Every wait ends at a deadline; every program started in the session, and every
-// program started from a file inside its folder, ends with the session.
+// (Xvfb, open only to the session's programs), and a temporary folder that holds the home folder,
+// the data home (XDG_DATA_HOME), the temporary folder and the runtime folder of every program
+// started in it. Mouse clicks and keys go through xdotool. Every wait ends at a deadline; every
+// program started in the session, and every program started from a file inside its folder, ends
+// with the session.
 class DesktopSession {
 public:
     static constexpr int TimeoutMs = 60000;
@@ -50,6 +51,14 @@ public:
     void click(const QString &window, QPoint point) const;
     // Asks the window to close, as its title-bar button does.
     void closeWindow(const QString &window) const;
+    // Gives the window the keyboard, as a click on it would under a window manager; returns
+    // once the display has moved it there.
+    void focus(const QString &window) const;
+    // Keys as xdotool names them ("ctrl+a", "Return"), pressed one after the other on the
+    // window that has the keyboard. The program gets them after every click sent before.
+    void pressKeys(const QStringList &keys) const;
+    // Types the text into the line edit at a point of the window, over what it held.
+    void typeInto(const QString &window, QPoint field, const QString &text) const;
 
     // The running processes whose program is this file (also after the file was deleted).
     std::vector<pid_t> processesOf(const QString &programFile) const;
@@ -60,6 +69,9 @@ public:
 
 private:
     void startDisplay();
+    // A new cookie for the display, in the authority file the session's programs read.
+    void writeAuthority();
+    QString authorityFile() const;
     void endPrograms();
     bool xdotool(const QStringList &arguments, QByteArray *output = nullptr) const;
 
@@ -67,5 +79,6 @@ private:
     QString m_root; // m_folder's canonical path, as the kernel names the programs in it
     std::unique_ptr<QProcess> m_xvfb;
     QString m_display; // ":N"
+    QByteArray m_cookie;
     std::vector<std::unique_ptr<QProcess>> m_programs;
 };

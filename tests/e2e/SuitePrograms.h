@@ -23,6 +23,21 @@ inline const QString DrillTitle = QStringLiteral("Vocadrill");
 // The first collection of the library tree, and its first list once the collection is open.
 constexpr QPoint FirstCollectionNode(60, 89);
 constexpr QPoint FirstListNode(90, 109);
+// The menu 文件, the range's end "至", the speed box and the buttons under the word display.
+constexpr QPoint FileMenu(28, 12);
+constexpr QPoint RangeEndField(373, 333);
+constexpr QPoint SpeedBox(518, 362);
+constexpr QPoint RecordButton(288, 397);
+constexpr QPoint SaveButton(511, 397);
+
+// The save dialog and its file-name field.
+inline const QString SaveDialogTitle = QStringLiteral("保存");
+constexpr QPoint SaveDialogFileName(310, 358);
+
+// The word-card dialog, its folder field and its 确  定.
+inline const QString CardsTitle = QStringLiteral("制作单词卡片");
+constexpr QPoint CardFolderField(200, 22);
+constexpr QPoint CardsOkButton(290, 86);
 
 // The default list, relative to the folder that holds the word library.
 inline const QString DefaultList =
