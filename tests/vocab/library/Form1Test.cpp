@@ -100,6 +100,7 @@ protected:
     QList<QUrl> opened;
     QStringList askedToSave; // the filters of the save dialogs shown
     QString saveAnswer;      // empty: the save dialog is cancelled
+    QTemporaryDir out;       // where the answers and the cards go
     std::unique_ptr<Form1> form;
 };
 
@@ -346,7 +347,7 @@ TEST_F(Form1Test, EmptySelectionSaysSoAndNeitherPlaysNorRecords) {
     EXPECT_FALSE(form->Picture2->noWords->isHidden());
     mci.commands.clear();
 
-    saveAnswer = QDir::temp().filePath("never-written");
+    saveAnswer = out.filePath("never-written");
     form->toolbarButton(1)->trigger();
     form->Command2->click();
     for (QAction *command :
@@ -384,8 +385,7 @@ TEST_F(Form1Test, RecordingRunCoversTheFirstHundredWordsWithTheControlsLocked) {
     EXPECT_TRUE(form->LrcText().endsWith("[00:00.00]word5\r\n[00:02.00]释义5"));
     EXPECT_TRUE(form->Combo1->isEnabled() && form->Command3->isEnabled());
     EXPECT_FALSE(form->Timer3->isActive() || form->Command1->isEnabled());
-    EXPECT_DOUBLE_EQ(WavSamples::read(RecordingCommands::workWav(folders.systemFolder())).seconds(),
-                     2.0);
+    EXPECT_DOUBLE_EQ(WavSamples::read(workWav()).seconds(), 2.0);
 }
 
 TEST_F(Form1Test, RecordingStartedDuringADrillStopsItAndBeginsAtTheFirstWord) {
@@ -405,8 +405,7 @@ TEST_F(Form1Test, OpeningAnotherListDuringARunSavesWhatWasRecorded) {
     form->Command2->click();
     clock.advance(3000);
     openList();
-    EXPECT_DOUBLE_EQ(WavSamples::read(RecordingCommands::workWav(folders.systemFolder())).seconds(),
-                     3.0);
+    EXPECT_DOUBLE_EQ(WavSamples::read(workWav()).seconds(), 3.0);
     EXPECT_FALSE(form->Timer3->isActive() || form->Timer2->isActive());
     EXPECT_TRUE(form->Combo1->isEnabled() && form->Check2->isEnabled());
     EXPECT_EQ(form->Label4->text(), "00:00:00");
@@ -440,7 +439,6 @@ TEST_F(Form1Test, MediaCommandsNeedAnOpenListAndWaitForTheRecordingRun) {
 
 TEST_F(Form1Test, SavedRecordingBecomesAnMp3WithItsLrcBesideIt) {
     recordWholeRun("other");
-    QTemporaryDir out;
     saveAnswer = out.filePath("lesson1");
     form->Command3->click();
     EXPECT_EQ(askedToSave, QStringList{"mp3(*.mp3)"});
@@ -472,7 +470,6 @@ TEST_F(Form1Test, CancelledSaveDialogKeepsTheRecordingSaveable) {
 
 TEST_F(Form1Test, SaveThatMissesTheChosenNameSaysWhyAndCanBeRepeatedUnderAnother) {
     recordWholeRun("other");
-    QTemporaryDir out;
     saveAnswer = out.filePath("lesson1");
     writeFile(saveAnswer + ".mp3", "last week's lesson");
     form->Command3->click();
@@ -515,15 +512,14 @@ TEST_F(Form1Test, CardsCoverTheFirstTwoHundredWordsOfTheSelection) {
     Form2 *dialog = form->cardsDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
-    QTemporaryDir cards;
-    dialog->Text1->setText(cards.path());
+    dialog->Text1->setText(out.path());
     dialog->Command1_Click(); // the smaller size is chosen
 
-    const QStringList files = QDir(cards.path()).entryList(QDir::Files);
+    const QStringList files = QDir(out.path()).entryList(QDir::Files);
     ASSERT_EQ(files.size(), 200);
     EXPECT_EQ(files.first(), "0051.jpg");
     EXPECT_EQ(files.last(), "0250.jpg");
-    EXPECT_EQ(QImage(cards.filePath("0123.jpg")).size(), QSize(150, 110));
+    EXPECT_EQ(QImage(out.filePath("0123.jpg")).size(), QSize(150, 110));
     EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
 }
 
@@ -531,19 +527,18 @@ TEST_F(Form1Test, LargerCardsGoToTheTypedFolderAndAMissingFolderIsReported) {
     openList("other");
     form->makeCardsAction->trigger();
     EXPECT_EQ(form->Text2->text(), "3");
-    QTemporaryDir cards;
     form->cardsDialog()->Option1->setChecked(true);
-    form->cardsDialog()->Text1->setText(cards.path() + "/");
+    form->cardsDialog()->Text1->setText(out.path() + "/");
     form->cardsDialog()->Command1_Click();
-    EXPECT_EQ(QDir(cards.path()).entryList(QDir::Files),
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files),
               QStringList({"0001.jpg", "0002.jpg", "0003.jpg"}));
-    EXPECT_EQ(QImage(cards.filePath("0002.jpg")).size(), QSize(220, 161));
+    EXPECT_EQ(QImage(out.filePath("0002.jpg")).size(), QSize(220, 161));
 
     form->makeCardsAction->trigger();
     Form2 *again = form->cardsDialog();
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->isVisible()) << "a new dialog, not the closed one";
-    const QString missing = cards.filePath("missing");
+    const QString missing = out.filePath("missing");
     again->Text1->setText(missing);
     again->Command1_Click();
     EXPECT_EQ(form->statusBar()->currentMessage(), "保存文件夹不存在：" + missing);
@@ -553,7 +548,6 @@ TEST_F(Form1Test, LargerCardsGoToTheTypedFolderAndAMissingFolderIsReported) {
 TEST_F(Form1Test, WordTextOfTheSelectionGoesToTheChosenNameWithTxtAdded) {
     openList("other");
     setRange("2", "3");
-    QTemporaryDir out;
     saveAnswer = out.filePath("vocab");
     form->wordTextAction->trigger();
     EXPECT_EQ(askedToSave, QStringList{"txt(*.txt)"});
@@ -576,7 +570,6 @@ TEST_F(Form1Test, MarkAfterAMediaCommandGoesToTheWordOnShow) {
     openList("other");
     form->toolbarButton(5)->trigger(); // reveals the meaning
     form->toolbarButton(5)->trigger();
-    QTemporaryDir out;
     saveAnswer = out.filePath("vocab");
     form->wordTextAction->trigger();
     form->ankiAction->trigger();
@@ -601,7 +594,6 @@ TEST_F(Form1Test, RenderTurnsTheSelectionIntoAnMp3WithItsLrc) {
     };
     openList("other");
     setRange("2", "3");
-    QTemporaryDir out;
     saveAnswer = out.filePath("lesson");
     form->renderAction->trigger();
     EXPECT_EQ(askedToSave, QStringList{"mp3(*.mp3)"});
@@ -626,7 +618,6 @@ TEST_F(Form1Test, RenderTurnsTheSelectionIntoAnMp3WithItsLrc) {
 
 TEST_F(Form1Test, CancelledRenderSaysSoAndCanBeStartedAgain) {
     openList("other");
-    QTemporaryDir out;
     saveAnswer = out.filePath("lesson");
     form->renderAction->trigger();
     ASSERT_NE(form->renderProgress(), nullptr);
@@ -639,7 +630,6 @@ TEST_F(Form1Test, CancelledRenderSaysSoAndCanBeStartedAgain) {
 
 TEST_F(Form1Test, AnkiExportIsNamedAfterTheListAndSaysHowItWent) {
     openList("other");
-    QTemporaryDir out;
     saveAnswer = out.filePath("deck");
     form->ankiAction->trigger();
     EXPECT_EQ(askedToSave, QStringList{"txt(*.txt)"});
