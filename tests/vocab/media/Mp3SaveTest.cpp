@@ -64,7 +64,6 @@ TEST_F(Mp3SaveTest, ARecordingBecomesAnMp3WithItsLrcAndTheWorkFileGoes) {
 
     ASSERT_TRUE(outcome);
     EXPECT_TRUE(outcome->saved);
-    EXPECT_FALSE(save.EncoderSeen);
     EXPECT_DOUBLE_EQ(save.encodedShare(), 1.0);
     EXPECT_GT(readFile(chosen + ".mp3").size(), 1000);
     EXPECT_EQ(readFile(chosen + ".lrc"), TextCodec::toGbk(LrcText) + "\r\n");
