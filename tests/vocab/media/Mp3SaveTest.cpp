@@ -51,12 +51,12 @@ protected:
     QTemporaryDir out;
     const QString workWav = RecordingCommands::workWav(folders.systemFolder());
     const QString LrcText = "[ti:考研词汇]\r\n[00:01.00]abandon\r\n[00:03.00]放弃";
+    const QString chosen = out.filePath("lesson1");
     Mp3Save save{folders.systemFolder()};
 };
 
 TEST_F(Mp3SaveTest, ARecordingBecomesAnMp3WithItsLrcAndTheWorkFileGoes) {
     EXPECT_FALSE(save.Timer4_Timer(LrcText)) << "no save is running";
-    const QString chosen = out.filePath("lesson1");
     save.start(chosen);
     EXPECT_FALSE(save.Timer4_Timer(LrcText)) << "the encoder has not come up yet";
 
@@ -73,15 +73,13 @@ TEST_F(Mp3SaveTest, ARecordingBecomesAnMp3WithItsLrcAndTheWorkFileGoes) {
 }
 
 TEST_F(Mp3SaveTest, AChosenNameEndingInMp3GetsTheExtensionsAddedAll) {
-    const QString chosen = out.filePath("lesson1.mp3");
-    save.start(chosen);
+    save.start(chosen + ".mp3");
     ASSERT_TRUE(finish(save));
-    EXPECT_TRUE(QFile::exists(chosen + ".mp3"));
-    EXPECT_TRUE(QFile::exists(chosen + ".lrc"));
+    EXPECT_TRUE(QFile::exists(chosen + ".mp3.mp3"));
+    EXPECT_TRUE(QFile::exists(chosen + ".mp3.lrc"));
 }
 
 TEST_F(Mp3SaveTest, ATakenNameKeepsTheRecordingAndTheFilesThere) {
-    const QString chosen = out.filePath("lesson1");
     writeFile(chosen + ".mp3", "another recording");
     writeFile(chosen + ".lrc", "its lyrics");
     save.start(chosen);
@@ -98,7 +96,6 @@ TEST_F(Mp3SaveTest, ATakenNameKeepsTheRecordingAndTheFilesThere) {
 
 TEST_F(Mp3SaveTest, AMissingEncoderKeepsTheRecording) {
     Mp3Save withoutEncoder(folders.systemFolder(), out.filePath("no-such-encoder"));
-    const QString chosen = out.filePath("lesson1");
     withoutEncoder.start(chosen);
 
     const auto outcome = finish(withoutEncoder);
@@ -113,7 +110,6 @@ TEST_F(Mp3SaveTest, AMissingEncoderKeepsTheRecording) {
 
 TEST_F(Mp3SaveTest, ASaveBeforeAnyRecordingSaysThereIsNothingToSave) {
     QFile::remove(workWav);
-    const QString chosen = out.filePath("lesson1");
     save.start(chosen);
 
     const auto outcome = finish(save);
