@@ -1,6 +1,7 @@
 #include "vocab/media/AnkiExport.h"
 
 #include "support/TestFiles.h"
+#include "vocab/VocabTestSupport.h"
 #include "vocab/media/OpenWordList.h"
 
 #include <QDir>
@@ -73,7 +74,7 @@ TEST_F(AnkiExportTest, BlanksInTheListNameBecomeUnderscoresInTheTagAndStayInTheD
 }
 
 TEST_F(AnkiExportTest, NothingIsWrittenForAnEmptySelectionOrWhereAFolderStands) {
-    OpenWordList list(OpenWordList::numbered(1, 2));
+    OpenWordList list(numberedRows(2));
     const QString chosen = folder.filePath("vocab");
 
     EXPECT_FALSE(AnkiExport::exportWords(list.records, 0, u"考研核心"_s, chosen));
