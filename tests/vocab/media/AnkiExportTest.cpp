@@ -34,16 +34,10 @@ TEST_F(AnkiExportTest, HeadersThenOneUtf8RowPerWordWithTheNewWordTagOnTheMarkedO
 
     ASSERT_TRUE(AnkiExport::exportWords(list.records, 2, u"考研核心"_s, chosen));
 
-    // The source file is UTF-8, so the literal below is the file's bytes.
     EXPECT_EQ(readFile(folder.filePath("vocab.txt.txt")),
-              QByteArray("#separator:Tab\n"
-                         "#html:true\n"
-                         "#notetype:Basic\n"
-                         "#deck:考研核心\n"
-                         "#columns:Front\tBack\tTags\n"
-                         "#tags column:3\n"
-                         "abandon\t[əˈbændən]<br>放弃\t考研核心\n"
-                         "ability\t[əˈbiliti]<br>能力\t生词 考研核心\n"));
+              (CoreHeader + u"abandon\t[əˈbændən]<br>放弃\t考研核心\n"
+                            u"ability\t[əˈbiliti]<br>能力\t生词 考研核心\n"_s)
+                  .toUtf8());
     EXPECT_EQ(list.records.field("单词"), "abandon");
 }
 
