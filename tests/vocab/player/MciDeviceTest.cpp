@@ -29,22 +29,6 @@ private:
     std::latch &m_saving;
 };
 
-// The tone voice of RecordingSpeech, waiting for the latch before every word.
-class VoiceHeldUntilTheSave : public SpeechBackend {
-public:
-    VoiceHeldUntilTheSave(std::latch &saving, int toneMs)
-        : m_saving(saving), m_voice(m_said, toneMs) {}
-    SpeechSamples synthesize(const QString &text, int speed) override {
-        m_saving.wait();
-        return m_voice.synthesize(text, speed);
-    }
-
-private:
-    std::latch &m_saving;
-    QStringList m_said;
-    RecordingSpeech m_voice;
-};
-
 const QString Open = QStringLiteral("open   new     type   WAVEAudio   alias   MyWav2");
 const QString Record = QStringLiteral("record   MyWav2");
 const QString Stop = QStringLiteral("stop   MyWav2   ");
@@ -93,8 +77,8 @@ TEST_F(MciDeviceTest, SavedRecordingLastsFromRecordToStopWithEachWordAtItsMoment
 
 TEST_F(MciDeviceTest, SaveWaitsForTheWordsStillBeingSynthesized) {
     std::latch saving(1);
-    Speaker speaker(std::make_unique<VoiceHeldUntilTheSave>(saving, ToneMs), Speaker::Silent,
-                    clock);
+    const auto untilTheSave = [&saving](const QString &) { saving.wait(); };
+    Speaker speaker(std::make_unique<HeldSpeech>(untilTheSave, ToneMs), Speaker::Silent, clock);
     SaveSignallingMci device(clock, speaker, saving);
     device.send(Open);
     device.send(Record);
