@@ -88,7 +88,8 @@ TEST_F(Mp3SaveTest, ATakenNameKeepsTheRecordingAndTheFilesThere) {
 
     ASSERT_TRUE(outcome);
     EXPECT_FALSE(outcome->saved);
-    EXPECT_EQ(outcome->message, Mp3Save::NotSavedText.arg(chosen + ".mp3"));
+    EXPECT_EQ(outcome->message, "不能保存为 " + chosen +
+                                    ".mp3：文件已存在或无法写入。录音仍在，请换一个文件名保存。");
     EXPECT_EQ(readFile(chosen + ".mp3"), "another recording");
     EXPECT_EQ(readFile(chosen + ".lrc"), "its lyrics");
     EXPECT_EQ(readFile(workWav), toneWav());
@@ -102,7 +103,7 @@ TEST_F(Mp3SaveTest, AMissingEncoderKeepsTheRecording) {
 
     ASSERT_TRUE(outcome);
     EXPECT_FALSE(outcome->saved);
-    EXPECT_EQ(outcome->message, Mp3Save::EncoderFailedText);
+    EXPECT_EQ(outcome->message, "MP3 编码失败，录音仍在，可以重新保存。");
     EXPECT_FALSE(QFile::exists(chosen + ".mp3"));
     EXPECT_FALSE(QFile::exists(chosen + ".lrc"));
     EXPECT_TRUE(QFile::exists(workWav));
