@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 // A voice for tests: remembers what it was asked to say, in order, and answers each text with a
@@ -31,7 +32,25 @@ private:
     int m_toneMs;
 };
 
-// A silent speaker with that voice on the given clock.
+// The same voice, handing each text to `before` first: a test holds words back there until it
+// lets them go.
+class HeldSpeech : public SpeechBackend {
+public:
+    HeldSpeech(std::function<void(const QString &text)> before, int toneMs)
+        : m_before(std::move(before)), m_voice(m_said, toneMs) {}
+
+    SpeechSamples synthesize(const QString &text, int speed) override {
+        m_before(text);
+        return m_voice.synthesize(text, speed);
+    }
+
+private:
+    std::function<void(const QString &text)> m_before;
+    QStringList m_said;
+    RecordingSpeech m_voice;
+};
+
+// A silent speaker with the RecordingSpeech voice on the given clock.
 class FakeSpeaker {
 public:
     explicit FakeSpeaker(const Clock &clock = Clock::system(), int toneMs = 0)

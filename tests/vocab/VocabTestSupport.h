@@ -12,13 +12,21 @@
 #include <set>
 #include <vector>
 
-// Words numbered from first on: "word<n>", transcription "5stQdi", meaning "释义<n>", unmarked.
+// Rows numbered from first on: "word<n>", transcription "5stQdi", meaning "释义<n>", unmarked.
+inline std::vector<WordListFile::WordRow> numberedRows(int count, int first = 1) {
+    std::vector<WordListFile::WordRow> rows;
+    for (int n = first; n < first + count; ++n)
+        rows.push_back({n, QStringLiteral("word%1").arg(n), QStringLiteral("5stQdi"),
+                        QStringLiteral("释义%1").arg(n)});
+    return rows;
+}
+
+// The same words as the window holds them.
 inline std::vector<WordRecord> numberedWords(int count, int first = 1) {
     std::vector<WordRecord> words;
-    for (int n = first; n < first + count; ++n)
-        words.push_back({QString::number(n), QStringLiteral("word%1").arg(n),
-                         QStringLiteral("5stQdi"), QStringLiteral("释义%1").arg(n),
-                         QStringLiteral("0")});
+    for (const WordListFile::WordRow &row : numberedRows(count, first))
+        words.push_back(
+            {QString::number(row.number), row.word, row.phonetic, row.meaning, row.mark});
     return words;
 }
 
@@ -41,12 +49,11 @@ public:
     QString makeList(const QString &collection, const QString &list, int count,
                      const std::set<int> &marked = {}, const std::set<int> &withoutPhonetic = {}) {
         QDir().mkpath(Paths::join(WordLibrary::wordFolder(programFolder()), collection));
-        std::vector<WordListFile::WordRow> rows;
-        for (int n = 1; n <= count; ++n)
-            rows.push_back({n, QStringLiteral("word%1").arg(n),
-                            withoutPhonetic.count(n) ? QString() : QStringLiteral("5stQdi"),
-                            QStringLiteral("释义%1").arg(n),
-                            marked.count(n) ? QStringLiteral("1") : QStringLiteral("0")});
+        std::vector<WordListFile::WordRow> rows = numberedRows(count);
+        for (WordListFile::WordRow &row : rows) {
+            if (withoutPhonetic.count(row.number)) row.phonetic.clear();
+            if (marked.count(row.number)) row.mark = QStringLiteral("1");
+        }
         const QString path = WordLibrary::listPath(programFolder(), collection, list);
         WordListFile::create(path, rows);
         return path;

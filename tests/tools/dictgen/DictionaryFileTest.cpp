@@ -4,7 +4,6 @@
 #include "reader/dictionary/WordLookup.h"
 #include "tests/support/TestFiles.h"
 #include "tools/dictgen/ArticleWords.h"
-#include "tools/dictgen/DictionaryCounts.h"
 #include "tools/dictgen/EcdictCsv.h"
 #include "tools/dictgen/LookupCoverage.h"
 
@@ -31,23 +30,6 @@ TEST(DictionaryFile, EntriesTheFileCannotHoldAreReported) {
                                                  {u"thai"_s, {}, u"\u0E01"_s},
                                                  {u"odd"_s, u"a]"_s, u"x"_s}};
     EXPECT_EQ(DictionaryFile::unfitEntries(entries), (QStringList{u"a[b"_s, u"thai"_s, u"odd"_s}));
-}
-
-TEST(DictionaryCounts, CountsEachKindAndChecksTheRanges) {
-    std::vector<GeneratedEntry> entries = {{u"a"_s, u"ei"_s, {}, GeneratedEntry::Word},
-                                           {u"a lot"_s, {}, {}, GeneratedEntry::Phrase},
-                                           {u"kept"_s, {}, {}, GeneratedEntry::IrregularForm},
-                                           {u"using"_s, {}, {}, GeneratedEntry::MissedForm}};
-    const DictionaryCounts counts = DictionaryCounts::of(entries);
-    EXPECT_EQ(counts.entries, 4);
-    EXPECT_EQ(counts.phrases, 1);
-    EXPECT_EQ(counts.irregularForms, 1);
-    EXPECT_EQ(counts.missedForms, 1);
-    EXPECT_EQ(counts.emptyPhonetics, 3);
-    EXPECT_EQ(counts.outOfRange().size(), 5);
-
-    const DictionaryCounts fine{12900, 2400, 2000, 290, 100};
-    EXPECT_TRUE(fine.outOfRange().isEmpty());
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "vocab/media/AnkiExport.h"
 
 #include "support/TestFiles.h"
+#include "vocab/VocabTestSupport.h"
 #include "vocab/media/OpenWordList.h"
 
 #include <QDir>
@@ -33,16 +34,10 @@ TEST_F(AnkiExportTest, HeadersThenOneUtf8RowPerWordWithTheNewWordTagOnTheMarkedO
 
     ASSERT_TRUE(AnkiExport::exportWords(list.records, 2, u"考研核心"_s, chosen));
 
-    // The source file is UTF-8, so the literal below is the file's bytes.
     EXPECT_EQ(readFile(folder.filePath("vocab.txt.txt")),
-              QByteArray("#separator:Tab\n"
-                         "#html:true\n"
-                         "#notetype:Basic\n"
-                         "#deck:考研核心\n"
-                         "#columns:Front\tBack\tTags\n"
-                         "#tags column:3\n"
-                         "abandon\t[əˈbændən]<br>放弃\t考研核心\n"
-                         "ability\t[əˈbiliti]<br>能力\t生词 考研核心\n"));
+              (CoreHeader + u"abandon\t[əˈbændən]<br>放弃\t考研核心\n"
+                            u"ability\t[əˈbiliti]<br>能力\t生词 考研核心\n"_s)
+                  .toUtf8());
     EXPECT_EQ(list.records.field("单词"), "abandon");
 }
 
@@ -73,7 +68,7 @@ TEST_F(AnkiExportTest, BlanksInTheListNameBecomeUnderscoresInTheTagAndStayInTheD
 }
 
 TEST_F(AnkiExportTest, NothingIsWrittenForAnEmptySelectionOrWhereAFolderStands) {
-    OpenWordList list(OpenWordList::numbered(1, 2));
+    OpenWordList list(numberedRows(2));
     const QString chosen = folder.filePath("vocab");
 
     EXPECT_FALSE(AnkiExport::exportWords(list.records, 0, u"考研核心"_s, chosen));

@@ -17,27 +17,6 @@ namespace {
 
 constexpr int ToneMs = 300;
 
-// The tone voice, holding back the word `held` until the gate opens.
-class VoiceHeldAtAWord : public SpeechBackend {
-public:
-    VoiceHeldAtAWord(QString held, std::latch &reached, std::latch &gate)
-        : m_held(std::move(held)), m_reached(reached), m_gate(gate), m_voice(m_said, ToneMs) {}
-    SpeechSamples synthesize(const QString &text, int speed) override {
-        if (text == m_held) {
-            m_reached.count_down();
-            m_gate.wait();
-        }
-        return m_voice.synthesize(text, speed);
-    }
-
-private:
-    QString m_held;
-    std::latch &m_reached;
-    std::latch &m_gate;
-    QStringList m_said;
-    RecordingSpeech m_voice;
-};
-
 class Mp3RenderTest : public ::testing::Test {
 protected:
     std::unique_ptr<Mp3Render> render(int words, std::unique_ptr<SpeechBackend> voice,
@@ -92,7 +71,12 @@ TEST_F(Mp3RenderTest, SelectionBecomesAnMp3WithItsLrcAndTheWorkFolderGoes) {
 
 TEST_F(Mp3RenderTest, CancelWhileSpeakingLeavesNothingAtTheChosenNameNorAnyWorkFile) {
     std::latch reached(1), gate(1);
-    const auto work = render(40, std::make_unique<VoiceHeldAtAWord>("word20", reached, gate));
+    const auto atWord20 = [&](const QString &text) {
+        if (text != "word20") return;
+        reached.count_down();
+        gate.wait();
+    };
+    const auto work = render(40, std::make_unique<HeldSpeech>(atWord20, ToneMs));
     ASSERT_EQ(work->start(), "");
     reached.wait(); // half-way through the words
     EXPECT_EQ(work->progress().wordsDone, 19);

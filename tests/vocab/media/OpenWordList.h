@@ -21,15 +21,6 @@ public:
                      RecordSet::CursorType::Keyset);
     }
 
-    // Words numbered from first on: "word<n>", transcription "5stQdi", meaning "释义<n>".
-    static std::vector<WordListFile::WordRow> numbered(int first, int count) {
-        std::vector<WordListFile::WordRow> rows;
-        for (int n = first; n < first + count; ++n)
-            rows.push_back({n, QStringLiteral("word%1").arg(n), QStringLiteral("5stQdi"),
-                            QStringLiteral("释义%1").arg(n)});
-        return rows;
-    }
-
     RecordSet records;
 
 private:

@@ -1,5 +1,6 @@
 #include "vocab/media/WordCards.h"
 
+#include "vocab/VocabTestSupport.h"
 #include "vocab/media/OpenWordList.h"
 
 #include <QDir>
@@ -9,14 +10,14 @@
 namespace {
 
 TEST(WordCardsTest, TheFirstTwoHundredWordsGetCardsAndTheRangeEndsAtTheLastOfThem) {
-    OpenWordList many(OpenWordList::numbered(101, 350));
+    OpenWordList many(numberedRows(350, 101));
     const auto plan = WordCards::plan(many.records, 350);
     ASSERT_TRUE(plan);
     EXPECT_EQ(plan->RunWordLimit, 200);
     EXPECT_EQ(plan->lastNumber, "300");
     EXPECT_EQ(many.records.field("序号"), "101");
 
-    OpenWordList few(OpenWordList::numbered(11, 35));
+    OpenWordList few(numberedRows(35, 11));
     const auto fewPlan = WordCards::plan(few.records, 35);
     ASSERT_TRUE(fewPlan);
     EXPECT_EQ(fewPlan->RunWordLimit, 35);

@@ -1,6 +1,7 @@
 #include "vocab/media/WordTextExport.h"
 
 #include "support/TestFiles.h"
+#include "vocab/VocabTestSupport.h"
 #include "vocab/media/OpenWordList.h"
 
 #include <QDir>
@@ -37,7 +38,7 @@ TEST_F(WordTextExportTest, EmptyFieldsGiveEmptyLinesAndWordsPastTheSelectionNoth
 }
 
 TEST_F(WordTextExportTest, AFileThatCannotBeWrittenIsReported) {
-    OpenWordList list(OpenWordList::numbered(1, 2));
+    OpenWordList list(numberedRows(2));
     EXPECT_FALSE(WordTextExport::exportWords(list.records, 2, folder.filePath("missing/vocab")));
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }

@@ -2,15 +2,32 @@
 
 #include "support/FakeClock.h"
 #include "support/FakeSpeech.h"
-#include "support/SaveGate.h"
 #include "support/WavSamples.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <latch>
 
 namespace {
+
+// A recording whose speech is slower than any clock: the voice finishes nothing until the
+// multimedia device is told to save, so the save finds every word still in synthesis.
+
+// The wave-audio device, opening the latch when a save command arrives.
+class SaveSignallingMci : public MciDevice {
+public:
+    SaveSignallingMci(const Clock &clock, Speaker &speaker, std::latch &saving)
+        : MciDevice(clock, speaker), m_saving(saving) {}
+    bool send(const QString &command) override {
+        if (command.startsWith(QLatin1String("save"))) m_saving.count_down();
+        return MciDevice::send(command);
+    }
+
+private:
+    std::latch &m_saving;
+};
 
 const QString Open = QStringLiteral("open   new     type   WAVEAudio   alias   MyWav2");
 const QString Record = QStringLiteral("record   MyWav2");
@@ -60,8 +77,8 @@ TEST_F(MciDeviceTest, SavedRecordingLastsFromRecordToStopWithEachWordAtItsMoment
 
 TEST_F(MciDeviceTest, SaveWaitsForTheWordsStillBeingSynthesized) {
     std::latch saving(1);
-    Speaker speaker(std::make_unique<VoiceHeldUntilTheSave>(saving, ToneMs), Speaker::Silent,
-                    clock);
+    const auto untilTheSave = [&saving](const QString &) { saving.wait(); };
+    Speaker speaker(std::make_unique<HeldSpeech>(untilTheSave, ToneMs), Speaker::Silent, clock);
     SaveSignallingMci device(clock, speaker, saving);
     device.send(Open);
     device.send(Record);

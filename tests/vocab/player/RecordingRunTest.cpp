@@ -3,7 +3,6 @@
 #include "support/FakeClock.h"
 #include "support/FakeSpeech.h"
 #include "support/RecordingMci.h"
-#include "support/SaveGate.h"
 #include "support/TestFiles.h"
 #include "support/WavSamples.h"
 #include "vocab/VocabTestSupport.h"
@@ -147,30 +146,6 @@ TEST_F(RecordingRunTest, MeaningsGoInUnchangedEmptyOrOverSeveralLines) {
     EXPECT_EQ(run.LrcText().split("\r\n").mid(4),
               QStringList({"[00:00.00]word1", "[00:02.00]vt. 放弃\nn. 放任", "[00:04.00]word2",
                            "[00:06.00]"}));
-}
-
-TEST_F(RecordingRunTest, RunWhoseClockJumpsAheadOfSpeechGivesTheSameRecording) {
-    // Waiting: every word is synthesized long before the next step.
-    RecordingRun &waited = runOver(numberedWords(4)).run;
-    waited.start();
-    for (clock.advance(2000); waited.step(); clock.advance(2000))
-        speech.speaker.waitForSyntheses();
-    waited.end();
-    const QByteArray waitedWav = readFile(workWav());
-    const QString waitedLrc = waited.LrcText();
-
-    // Jumping: the whole run is stepped before any word is synthesized.
-    std::latch saving(1);
-    Speaker speaker(std::make_unique<VoiceHeldUntilTheSave>(saving, ToneMs), Speaker::Silent,
-                    clock);
-    SaveSignallingMci device(clock, speaker, saving);
-    HeadlessRun jumped(numberedWords(4), speaker, device, clock, dir.path());
-    jumped.run.start();
-    recordToTheEnd(jumped.run);
-
-    EXPECT_EQ(jumped.run.LrcText(), waitedLrc);
-    EXPECT_EQ(readFile(workWav()), waitedWav);
-    EXPECT_TRUE(WavSamples::read(workWav()).soundsBetween(12.0, 12.01)); // the fourth word
 }
 
 } // namespace
