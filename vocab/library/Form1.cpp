@@ -528,7 +528,9 @@ void Form1::makeCardsAction_Click() {
     const std::optional<WordCards::Plan> plan =
         WordCards::plan(session.WordRecords, session.WordCount);
     if (!plan) return;
+    backToShownWord();
     RunWordLimit = plan->RunWordLimit;
+    m_cardWords = plan->words;
     Text2->setText(plan->lastNumber);
     // A dialog still open is brought forward; a closed one is on its way out.
     if (!m_cards || !m_cards->isVisible()) {
@@ -541,11 +543,8 @@ void Form1::makeCardsAction_Click() {
 
 // The larger cards go to the folder as typed, the smaller ones to its mirror in Text3.
 void Form1::makeCards(bool smallerCards, const QString &typedFolder) {
-    session.WordRecords.moveFirst(); // the planned words, whatever was shown meanwhile
-    const WordCards::Result result =
-        smallerCards ? m_wordCards.xue2(session.WordRecords, RunWordLimit, Text3->text())
-                     : m_wordCards.xue1(session.WordRecords, RunWordLimit, typedFolder);
-    backToShownWord();
+    const WordCards::Result result = smallerCards ? m_wordCards.xue2(m_cardWords, Text3->text())
+                                                  : m_wordCards.xue1(m_cardWords, typedFolder);
     if (!result.problem.isEmpty()) statusBar()->showMessage(result.problem);
 }
 

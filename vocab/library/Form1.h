@@ -190,6 +190,7 @@ private:
     PlayerControls m_controls;
     Mp3Save m_mp3Save;
     WordCards m_wordCards;
+    std::vector<WordRecord> m_cardWords; // the words the card dialog on show will draw
     QPointer<Form2> m_cards;
     std::unique_ptr<Mp3Render> m_render;
     QPointer<QProgressDialog> m_renderProgress;

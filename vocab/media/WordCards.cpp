@@ -8,19 +8,18 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <algorithm>
 
 std::optional<WordCards::Plan> WordCards::plan(RecordSet &WordRecords, int WordCount) {
     if (WordCount == 0) return std::nullopt;
-    WordRecords.moveFirst();
     Plan plan;
-    if (WordCount > MostCards) {
-        WordRecords.move(MostCards - 1);
-        plan.RunWordLimit = MostCards;
-    } else {
-        WordRecords.moveLast();
-        plan.RunWordLimit = WordCount;
+    plan.RunWordLimit = std::min(WordCount, MostCards);
+    WordRecords.moveFirst();
+    for (int word = 0; word < plan.RunWordLimit && !WordRecords.eof(); ++word) {
+        plan.words.push_back(WordRecord::current(WordRecords));
+        WordRecords.moveNext();
     }
-    plan.lastNumber = WordRecords.field(WordRecord::NumberColumn);
+    if (!plan.words.empty()) plan.lastNumber = plan.words.back().number;
     WordRecords.moveFirst();
     return plan;
 }
@@ -29,36 +28,33 @@ QString WordCards::cardFileName(const QString &number) {
     return (QStringLiteral("0000") + number).right(4) + QStringLiteral(".jpg");
 }
 
-WordCards::Result WordCards::xue1(RecordSet &WordRecords, int RunWordLimit, const QString &folder) {
-    return run(m_larger, WordRecords, RunWordLimit, folder);
+WordCards::Result WordCards::xue1(const std::vector<WordRecord> &words, const QString &folder) {
+    return run(m_larger, words, folder);
 }
 
-WordCards::Result WordCards::xue2(RecordSet &WordRecords, int RunWordLimit, const QString &folder) {
-    return run(m_smaller, WordRecords, RunWordLimit, folder);
+WordCards::Result WordCards::xue2(const std::vector<WordRecord> &words, const QString &folder) {
+    return run(m_smaller, words, folder);
 }
 
-WordCards::Result WordCards::run(CardCanvas &canvas, RecordSet &WordRecords, int RunWordLimit,
+WordCards::Result WordCards::run(CardCanvas &canvas, const std::vector<WordRecord> &words,
                                  const QString &folder) {
     Result result;
     if (QFileInfo(folder).isDir())
-        result.written = writeCards(canvas, WordRecords, RunWordLimit, folder);
+        result.written = writeCards(canvas, words, folder);
     else
         result.problem = MissingFolderText.arg(folder);
-    WordRecords.moveFirst();
     return result;
 }
 
-int WordCards::writeCards(CardCanvas &canvas, RecordSet &WordRecords, int RunWordLimit,
+int WordCards::writeCards(CardCanvas &canvas, const std::vector<WordRecord> &words,
                           const QString &folder) {
     const WaitCursor busy;
     int written = 0;
-    for (int card = 0; card < RunWordLimit && !WordRecords.eof(); ++card) {
-        const WordRecord word = WordRecord::current(WordRecords);
+    for (const WordRecord &word : words) {
         m_surface.CreateFromPicture(canvas.draw(word));
         if (mIntelJPEGLibrary::WriteJpegFile(
                 m_surface, Paths::join(folder, cardFileName(word.number)), Quality))
             ++written;
-        WordRecords.moveNext();
         QCoreApplication::processEvents();
     }
     return written;

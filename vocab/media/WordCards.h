@@ -1,10 +1,12 @@
 #pragma once
 
+#include "vocab/library/WordRecord.h"
 #include "vocab/media/CardCanvas.h"
 #include "vocab/media/cDIBSection.h"
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 class RecordSet;
 
@@ -19,6 +21,9 @@ public:
     struct Plan {
         int RunWordLimit = 0;
         QString lastNumber; // the number of the last word that gets a card
+        // The words as they were when the run was planned: a drill or another list opened
+        // while the dialog is up moves the record set, not the cards.
+        std::vector<WordRecord> words;
     };
     // The first MostCards words of the selection get a card. Leaves the record set on its first
     // record; nothing for an empty selection.
@@ -31,16 +36,15 @@ public:
         int written = 0;
         QString problem; // for the status line; empty when the folder was there
     };
-    // Draws and writes the cards of RunWordLimit words from the current record on, yielding to
-    // the event loop after each, and leaves the record set on its first record. A card that
-    // cannot be written is skipped; a folder that does not exist writes nothing and says so.
-    Result xue1(RecordSet &WordRecords, int RunWordLimit, const QString &folder);
-    Result xue2(RecordSet &WordRecords, int RunWordLimit, const QString &folder);
+    // Draws and writes the cards of the planned words, yielding to the event loop after each. A
+    // card that cannot be written is skipped; a folder that does not exist writes nothing and
+    // says so.
+    Result xue1(const std::vector<WordRecord> &words, const QString &folder);
+    Result xue2(const std::vector<WordRecord> &words, const QString &folder);
 
 private:
-    Result run(CardCanvas &canvas, RecordSet &WordRecords, int RunWordLimit, const QString &folder);
-    int writeCards(CardCanvas &canvas, RecordSet &WordRecords, int RunWordLimit,
-                   const QString &folder);
+    Result run(CardCanvas &canvas, const std::vector<WordRecord> &words, const QString &folder);
+    int writeCards(CardCanvas &canvas, const std::vector<WordRecord> &words, const QString &folder);
 
     CardCanvas m_larger{LargerCard};
     CardCanvas m_smaller{SmallerCard};

@@ -512,6 +512,9 @@ TEST_F(Form1Test, CardsCoverTheFirstTwoHundredWordsOfTheSelection) {
     Form2 *dialog = form->cardsDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
+    // The words were planned when the dialog opened: another list opened meanwhile changes
+    // nothing of the cards.
+    openList("other");
     dialog->Text1->setText(out.path());
     dialog->Command1_Click(); // the smaller size is chosen
 

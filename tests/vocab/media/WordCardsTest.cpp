@@ -15,6 +15,9 @@ TEST(WordCardsTest, TheFirstTwoHundredWordsGetCardsAndTheRangeEndsAtTheLastOfThe
     ASSERT_TRUE(plan);
     EXPECT_EQ(plan->RunWordLimit, 200);
     EXPECT_EQ(plan->lastNumber, "300");
+    ASSERT_EQ(plan->words.size(), 200u);
+    EXPECT_EQ(plan->words.front().number, "101");
+    EXPECT_EQ(plan->words.back().number, "300");
     EXPECT_EQ(many.records.field("序号"), "101");
 
     OpenWordList few(numberedRows(35, 11));
@@ -36,40 +39,36 @@ class WordCardRuns : public ::testing::Test {
 protected:
     QStringList cards() const { return QDir(folder.path()).entryList(QDir::Files); }
 
-    OpenWordList list{{{7, "abandon", "E5bAndEn", "vt. 放弃"},
-                       {8, "ability", "E5biliti", "n. 能力"},
-                       {12345, "able", "5eibl", "a. 能干的"}}};
+    const std::vector<WordRecord> words{{"7", "abandon", "E5bAndEn", "vt. 放弃", "0"},
+                                        {"8", "ability", "E5biliti", "n. 能力", "0"},
+                                        {"12345", "able", "5eibl", "a. 能干的", "0"}};
     QTemporaryDir folder;
     WordCards wordCards;
 };
 
-TEST_F(WordCardRuns, LargerCardsAreWrittenForTheLimitFromTheCurrentWordOn) {
-    list.records.moveNext();
-    const WordCards::Result result = wordCards.xue1(list.records, 2, folder.path());
+TEST_F(WordCardRuns, LargerCardsAreWrittenForThePlannedWords) {
+    const WordCards::Result result = wordCards.xue1({words[1], words[2]}, folder.path());
 
     EXPECT_EQ(result.written, 2);
     EXPECT_TRUE(result.problem.isEmpty());
     EXPECT_EQ(cards(), (QStringList{"0008.jpg", "2345.jpg"}));
     EXPECT_EQ(QImage(folder.filePath("2345.jpg")).size(), QSize(220, 161));
-    EXPECT_EQ(list.records.field("单词"), "abandon");
 }
 
 TEST_F(WordCardRuns, SmallerCardsHaveTheirOwnSize) {
-    EXPECT_EQ(wordCards.xue2(list.records, 3, folder.path()).written, 3);
+    EXPECT_EQ(wordCards.xue2(words, folder.path()).written, 3);
     EXPECT_EQ(cards(), (QStringList{"0007.jpg", "0008.jpg", "2345.jpg"}));
     EXPECT_EQ(QImage(folder.filePath("0007.jpg")).size(), QSize(150, 110));
 }
 
 TEST_F(WordCardRuns, AMissingFolderIsReportedOnceAndNothingIsWritten) {
     const QString missing = folder.filePath("cards");
-    list.records.moveLast();
-    const WordCards::Result result = wordCards.xue2(list.records, 3, missing);
+    const WordCards::Result result = wordCards.xue2(words, missing);
 
     EXPECT_EQ(result.written, 0);
     EXPECT_EQ(result.problem, "保存文件夹不存在：" + missing);
     EXPECT_TRUE(cards().isEmpty());
     EXPECT_FALSE(QDir(missing).exists());
-    EXPECT_EQ(list.records.field("单词"), "abandon");
 }
 
 } // namespace
