@@ -77,8 +77,10 @@ bool Speaker::Register(const QString &, const QString &) {
 
 void Speaker::Speak(const QString &text, int) {
     stopPlayback();
-    if (!m_backend || text.trimmed().isEmpty()) return;
+    // Counted before anything else, so that a word still being synthesised is not played
+    // after a blank one that was meant to silence it.
     const quint64 request = ++m_lastRequest;
+    if (!m_backend || text.trimmed().isEmpty()) return;
     const qint64 spokenAtMs = m_clock.nowMs();
     const int speed = m_speed;
     m_synthesis.start([this, text, speed, spokenAtMs, request] {

@@ -98,3 +98,19 @@ TEST(Speaker, WithoutAVoiceNothingIsSpoken) {
     speaker.waitForSyntheses();
     EXPECT_EQ(spoken.count(), 0);
 }
+
+TEST(Speaker, BlankTextSilencesAWordStillBeingSynthesised) {
+    std::latch release(1);
+    Speaker speaker(std::make_unique<HeldVoice>(release), Speaker::PlayAudio);
+    int playbacks = 0; // the output device is asked for at each playback
+    speaker.setAudioOutput([&playbacks] {
+        ++playbacks;
+        return QAudioDevice();
+    });
+    speaker.Speak("abandon", 144);
+    speaker.Speak("  ", 144);
+    release.count_down();
+    speaker.waitForSyntheses();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(playbacks, 0);
+}
