@@ -36,17 +36,10 @@ Mp3Render::~Mp3Render() {
     cancel();
 }
 
-QString Mp3Render::mp3Path() const {
-    return m_job.chosenPath + QStringLiteral(".mp3");
-}
-
-QString Mp3Render::lrcPath() const {
-    return m_job.chosenPath + QStringLiteral(".lrc");
-}
-
 QString Mp3Render::start() {
     // Said before the work rather than after it: the MP3 is never put over an existing file.
-    if (Resources::fileExists(mp3Path())) return TakenText.arg(mp3Path());
+    const QString mp3 = Mp3Save::mp3Path(m_job.chosenPath);
+    if (Resources::fileExists(mp3)) return TakenText.arg(mp3);
     m_workFolder.emplace(Paths::join(m_workParent, QStringLiteral("render-XXXXXX")));
     if (!m_workFolder->isValid()) return NoWorkFolderText.arg(m_workParent);
     m_run = std::make_unique<RenderedRun>(std::move(m_job.words), m_job.stepMs, m_job.speakingSpeed,
@@ -76,7 +69,7 @@ void Mp3Render::tick() {
     if (m_save) {
         if (const std::optional<Mp3Save::Outcome> outcome =
                 m_save->Timer4_Timer(m_run->LrcText())) {
-            finish(outcome->saved);
+            finish(outcome->saved, outcome->message);
             return;
         }
     }
@@ -90,10 +83,16 @@ void Mp3Render::startEncoding() {
     m_save->start(m_job.chosenPath);
 }
 
-void Mp3Render::finish(bool saved) {
+void Mp3Render::finish(bool saved, const QString &problem) {
     m_poll.stop();
     m_workFolder.reset();
-    emit finished(saved, saved ? DoneText.arg(mp3Path(), lrcPath()) : FailedText.arg(mp3Path()));
+    const QString mp3 = Mp3Save::mp3Path(m_job.chosenPath);
+    if (!saved)
+        emit finished(false, FailedText.arg(mp3));
+    else
+        emit finished(true, problem.isEmpty()
+                                ? DoneText.arg(mp3, Mp3Save::lrcPath(m_job.chosenPath))
+                                : problem);
 }
 
 void Mp3Render::cancel() {

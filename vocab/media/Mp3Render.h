@@ -72,10 +72,9 @@ signals:
 private:
     void tick();
     void startEncoding();
-    void finish(bool saved);
+    // problem: what went amiss in a save that still saved the MP3.
+    void finish(bool saved, const QString &problem = {});
     std::optional<qint64> msLeft() const;
-    QString mp3Path() const;
-    QString lrcPath() const;
 
     Job m_job;
     const int m_wordCount;

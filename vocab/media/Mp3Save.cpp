@@ -65,16 +65,24 @@ std::optional<Mp3Save::Outcome> Mp3Save::Timer4_Timer(const QString &LrcText) {
     return outcome;
 }
 
+QString Mp3Save::mp3Path(const QString &chosenPath) {
+    return chosenPath + QStringLiteral(".mp3");
+}
+
+QString Mp3Save::lrcPath(const QString &chosenPath) {
+    return chosenPath + QStringLiteral(".lrc");
+}
+
 Mp3Save::Outcome Mp3Save::complete(const QString &LrcText) {
-    const QString mp3 = m_chosenPath + QStringLiteral(".mp3");
+    const QString mp3 = mp3Path(m_chosenPath);
+    const QString lrc = lrcPath(m_chosenPath);
     // The save button is there from the opening of a list, before anything was recorded.
     if (!QFile::exists(m_workWav)) return {false, NoRecordingText};
     if (!encodedCleanly()) return {false, EncoderFailedText};
     if (!QFile::rename(m_workMp3, mp3)) return {false, NotSavedText.arg(mp3)};
-    TextCodec::writeGbkTextFile(m_chosenPath + QStringLiteral(".lrc"),
-                                LrcText + QStringLiteral("\r\n"));
+    const bool lrcWritten = TextCodec::writeGbkTextFile(lrc, LrcText + QStringLiteral("\r\n"));
     Resources::deleteFile(m_workWav);
-    return {true, {}};
+    return {true, lrcWritten ? QString() : LrcNotWrittenText.arg(mp3, lrc)};
 }
 
 bool Mp3Save::encodedCleanly() const {

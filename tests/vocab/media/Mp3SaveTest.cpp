@@ -95,6 +95,19 @@ TEST_F(Mp3SaveTest, ATakenNameKeepsTheRecordingAndTheFilesThere) {
     EXPECT_EQ(readFile(workWav), toneWav());
 }
 
+TEST_F(Mp3SaveTest, AnLrcFileThatCannotBeWrittenIsSaidThoughTheMp3IsSaved) {
+    ASSERT_TRUE(QDir().mkdir(chosen + ".lrc")); // a folder where the LRC file would go
+    save.start(chosen);
+
+    const auto outcome = finish(save);
+
+    ASSERT_TRUE(outcome);
+    EXPECT_TRUE(outcome->saved);
+    EXPECT_EQ(outcome->message,
+              "已保存 " + chosen + ".mp3，但歌词文件 " + chosen + ".lrc 无法写入。");
+    EXPECT_GT(readFile(chosen + ".mp3").size(), 1000);
+}
+
 TEST_F(Mp3SaveTest, AMissingEncoderKeepsTheRecording) {
     Mp3Save withoutEncoder(folders.systemFolder(), out.filePath("no-such-encoder"));
     withoutEncoder.start(chosen);
