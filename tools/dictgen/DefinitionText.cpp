@@ -40,6 +40,19 @@ QString cutAt(const QString &text, const std::vector<qsizetype> &cuts, qsizetype
     return best < 0 ? text : text.left(best).trimmed();
 }
 
+QString lineWithoutSensesHolding(const QString &line, const QString &text) {
+    std::vector<qsizetype> ends = separatorPositions(line);
+    ends.push_back(line.size());
+    QString kept;
+    qsizetype start = 0;
+    for (const qsizetype end : ends) {
+        const QString sense = line.mid(start, end - start); // with its separator before
+        if (!sense.contains(text)) kept += kept.isEmpty() && start > 0 ? sense.mid(1) : sense;
+        start = end;
+    }
+    return kept.trimmed();
+}
+
 } // namespace
 
 QStringList cleanLines(const QString &translation, const QString &headword) {
@@ -71,17 +84,14 @@ QString dictionaryDefinition(const QString &translation, const QString &headword
     return cutAt(joined, cuts, DefinitionLimit).replace(u'$', u'＄');
 }
 
+// Line by line: the last sense of a line is not the first of the next, which the space that
+// joins them would otherwise make it.
 QString withoutSensesHolding(const QString &definition, const QString &text) {
-    std::vector<qsizetype> ends = separatorPositions(definition);
-    ends.push_back(definition.size());
-    QString kept;
-    qsizetype start = 0;
-    for (const qsizetype end : ends) {
-        const QString sense = definition.mid(start, end - start); // with its separator before
-        if (!sense.contains(text)) kept += kept.isEmpty() && start > 0 ? sense.mid(1) : sense;
-        start = end;
-    }
-    return kept.trimmed();
+    QStringList kept;
+    for (const QString &line : DefinitionSenses::linesOf(definition))
+        if (const QString rest = lineWithoutSensesHolding(line, text); !rest.isEmpty())
+            kept << rest;
+    return kept.join(u' ');
 }
 
 QString listMeaning(const QString &translation, const QString &headword) {

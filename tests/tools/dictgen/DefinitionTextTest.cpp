@@ -74,6 +74,9 @@ TEST(DefinitionText, LeavesOutTheSensesHoldingAText) {
               u"v. 做；工作"_s);
     EXPECT_EQ(withoutSensesHolding(u"be的过去式, 曾是"_s, u"be的"_s), u"曾是"_s);
     EXPECT_EQ(withoutSensesHolding(u"be的过去式"_s, u"be的"_s), QString());
+    // The senses of the line before stay.
+    EXPECT_EQ(withoutSensesHolding(u"a. 完成了的, 好了的 do的过去分词"_s, u"do的"_s),
+              u"a. 完成了的, 好了的"_s);
     // A separator inside brackets does not end a sense.
     EXPECT_EQ(withoutSensesHolding(u"a. 好的（be的, 非）, 对的"_s, u"be的"_s), u"对的"_s);
 }
