@@ -36,7 +36,6 @@ public:
     VocabFolders()
         : paths(m_root.filePath("home"), m_root.filePath("program"), m_root.filePath("temp")) {
         QDir().mkpath(paths.programFolder());
-        QDir().mkpath(paths.tempFolder());
         paths.createFolders();
     }
 

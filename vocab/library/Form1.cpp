@@ -471,14 +471,12 @@ void Form1::Timer2_Timer() {
 void Form1::Command2_Click() {
     applyEditedRange();
     if (session.WordCount == 0) return;
-    // An open card dialog would make its cards while the run moves the record set, over a plan
-    // the run replaces.
+    // The run takes over the range and Text2 that the card dialog's plan showed.
     if (m_cards) m_cards->close();
     Timer1->stop();
     const QString lastNumber = m_run.start();
-    RunWordLimit = m_run.RunWordLimit;
     Text2->setText(lastNumber);
-    S1->setMaximum(RunWordLimit);
+    S1->setMaximum(m_run.RunWordLimit);
     m_controls.recordingStarted();
     showControls();
     Label4->setText(DrillPlayer::StartClockText);
@@ -529,7 +527,6 @@ void Form1::makeCardsAction_Click() {
         WordCards::plan(session.WordRecords, session.WordCount);
     if (!plan) return;
     backToShownWord();
-    RunWordLimit = plan->RunWordLimit;
     m_cardWords = plan->words;
     Text2->setText(plan->lastNumber);
     // A dialog still open is brought forward; a closed one is on its way out.
@@ -543,8 +540,10 @@ void Form1::makeCardsAction_Click() {
 
 // The larger cards go to the folder as typed, the smaller ones to its mirror in Text3.
 void Form1::makeCards(bool smallerCards, const QString &typedFolder) {
-    const WordCards::Result result = smallerCards ? m_wordCards.xue2(m_cardWords, Text3->text())
-                                                  : m_wordCards.xue1(m_cardWords, typedFolder);
+    // A copy: the card command can be chosen again while the cards are drawn, replacing the plan.
+    const std::vector<WordRecord> words = m_cardWords;
+    const WordCards::Result result = smallerCards ? m_wordCards.xue2(words, Text3->text())
+                                                  : m_wordCards.xue1(words, typedFolder);
     if (!result.problem.isEmpty()) statusBar()->showMessage(result.problem);
 }
 
@@ -554,10 +553,16 @@ void Form1::backToShownWord() {
     m_words.moveTo(session.WordIndex);
 }
 
-void Form1::wordTextAction_Click() {
+// The path the student chose for a text file of the selection; empty when there is nothing to
+// export or the dialog was cancelled.
+QString Form1::chooseTextExport() {
     applyEditedRange();
-    if (session.WordCount == 0) return;
-    const QString chosen = dialogs.saveFile(this, MediaDialogs::TextFilter);
+    if (session.WordCount == 0) return {};
+    return dialogs.saveFile(this, MediaDialogs::TextFilter);
+}
+
+void Form1::wordTextAction_Click() {
+    const QString chosen = chooseTextExport();
     if (chosen.isEmpty()) return;
     Text3->setText(chosen);
     const bool written =
@@ -569,17 +574,15 @@ void Form1::wordTextAction_Click() {
 }
 
 void Form1::ankiAction_Click() {
-    applyEditedRange();
-    if (session.WordCount == 0) return;
-    const QString chosen = dialogs.saveFile(this, MediaDialogs::TextFilter);
+    const QString chosen = chooseTextExport();
     if (chosen.isEmpty()) return;
     const bool exported =
         AnkiExport::exportWords(session.WordRecords, session.WordCount,
                                 QFileInfo(session.ListPath).completeBaseName(), chosen);
     backToShownWord();
-    statusBar()->showMessage(exported
-                                 ? AnkiExport::ExportedText.arg(AnkiExport::filePath(chosen))
-                                 : AnkiExport::NotExportedText.arg(AnkiExport::filePath(chosen)));
+    const QString file = WordTextExport::filePath(chosen);
+    statusBar()->showMessage(exported ? AnkiExport::ExportedText.arg(file)
+                                      : AnkiExport::NotExportedText.arg(file));
 }
 
 // The selection at the speed box's step, every word of it; the words are read here, before the
@@ -651,10 +654,12 @@ void Form1::showTipsOnRequest() {
     showTipsWindow();
 }
 
+// Nothing is written into a temporary folder that is not the student's own, and a page that
+// could not be written is not opened.
 void Form1::openLocalPage(int resourceId, const QString &fileName) {
     const QString path = m_paths.tempFolder() + fileName;
-    Resources::writeResource(resourceId, path);
-    openUrl(QUrl::fromLocalFile(path));
+    if (m_paths.createTempFolder() && Resources::writeResource(resourceId, path))
+        openUrl(QUrl::fromLocalFile(path));
 }
 
 void Form1::Label3_Click() {

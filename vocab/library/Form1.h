@@ -67,7 +67,8 @@ public:
     void ApplySelection();
     // Applies the range first when it was edited, as every command that uses the selection does.
     void applyEditedRange();
-    // Closes the recording device, deletes the recording work files and closes the open list.
+    // Ends a render, closes the recording device, deletes the recording work files and closes
+    // the open list.
     void shutDown();
     void showTipsWindow();
     void showTipsOnRequest();
@@ -107,8 +108,6 @@ public:
     const QString &LrcText() const { return m_run.LrcText(); }
 
     WordListSession session;
-    // How many words the last card command or recording run covers.
-    int RunWordLimit = 0;
 
     // The window's one message box, and the shell's "open"; tests replace them.
     std::function<void(const QString &text, const QString &title)> showMessage;
@@ -176,6 +175,7 @@ private:
     void applySpeed();
     void openLocalPage(int resourceId, const QString &fileName);
     void makeCards(bool smallerCards, const QString &typedFolder);
+    QString chooseTextExport();
     void backToShownWord();
     void openRenderProgress();
     void showRenderProgress(const Mp3Render::Progress &progress);

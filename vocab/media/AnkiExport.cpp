@@ -5,6 +5,7 @@
 #include "vocab/library/WordRecord.h"
 #include "vocab/media/SelectedWords.h"
 #include "vocab/media/WaitCursor.h"
+#include "vocab/media/WordTextExport.h"
 
 #include <QStringList>
 
@@ -75,10 +76,6 @@ QString row(const WordRecord &word, const QString &listTag) {
 
 } // namespace
 
-QString filePath(const QString &chosenPath) {
-    return chosenPath + u".txt"_s;
-}
-
 QString text(RecordSet &WordRecords, int WordCount, const QString &listName) {
     QString text = header(listName);
     const QString tag = listTag(listName);
@@ -91,7 +88,7 @@ bool exportWords(RecordSet &WordRecords, int WordCount, const QString &listName,
                  const QString &chosenPath) {
     if (WordCount <= 0) return false;
     const WaitCursor busy;
-    return TextCodec::writeUtf8TextFile(filePath(chosenPath),
+    return TextCodec::writeUtf8TextFile(WordTextExport::filePath(chosenPath),
                                         text(WordRecords, WordCount, listName));
 }
 

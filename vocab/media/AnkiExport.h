@@ -14,16 +14,13 @@ namespace AnkiExport {
 inline const QString ExportedText = QStringLiteral("已导出到 Anki 文件 %1");
 inline const QString NotExportedText = QStringLiteral("导出到 Anki 失败：不能写入 %1");
 
-// chosenPath + ".txt", whatever chosenPath ends with.
-QString filePath(const QString &chosenPath);
-
 // The file's text for WordCount records from the first on, yielding to the event loop after
 // each; the record set is left on its first record.
 QString text(RecordSet &WordRecords, int WordCount, const QString &listName);
 
-// Writes the text of the selection to filePath(chosenPath), replacing any file there once the
-// new one is complete. False when it could not be written, and for an empty selection, which
-// writes nothing.
+// Writes the text of the selection to chosenPath + ".txt" (as the word text export does), replacing
+// any file there once the new one is complete. False when it could not be written, and for an empty
+// selection, which writes nothing.
 bool exportWords(RecordSet &WordRecords, int WordCount, const QString &listName,
                  const QString &chosenPath);
 

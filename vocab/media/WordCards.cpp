@@ -1,8 +1,8 @@
 #include "vocab/media/WordCards.h"
 
 #include "platform/Paths.h"
-#include "platform/RecordSet.h"
 #include "vocab/library/WordRecord.h"
+#include "vocab/media/SelectedWords.h"
 #include "vocab/media/WaitCursor.h"
 #include "vocab/media/mIntelJPEGLibrary.h"
 
@@ -14,13 +14,8 @@ std::optional<WordCards::Plan> WordCards::plan(RecordSet &WordRecords, int WordC
     if (WordCount == 0) return std::nullopt;
     Plan plan;
     plan.RunWordLimit = std::min(WordCount, MostCards);
-    WordRecords.moveFirst();
-    for (int word = 0; word < plan.RunWordLimit && !WordRecords.eof(); ++word) {
-        plan.words.push_back(WordRecord::current(WordRecords));
-        WordRecords.moveNext();
-    }
+    plan.words = SelectedWords::read(WordRecords, plan.RunWordLimit);
     if (!plan.words.empty()) plan.lastNumber = plan.words.back().number;
-    WordRecords.moveFirst();
     return plan;
 }
 

@@ -17,7 +17,7 @@ struct PlayerControls {
     bool record = false;        // Command2
     bool stopRecording = false; // Command1
     bool save = false;          // Command3
-    bool listCommands = false;  // the menu commands 制作单词卡片 and 生成单词文本
+    bool listCommands = false;  // the menu commands over the selection (cards, text, MP3, Anki)
 
     // A list was opened (and any recording ended by it).
     void listOpened();

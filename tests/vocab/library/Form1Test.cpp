@@ -270,6 +270,18 @@ TEST_F(Form1Test, HelpAndHomePageAreWrittenToTheTempFolderAndOpened) {
         EXPECT_TRUE(text.contains(credit)) << credit;
 }
 
+TEST_F(Form1Test, PagesAreNeitherWrittenNorOpenedInATempFolderOthersMayEnter) {
+    const QString temp = folders.paths.tempFolder();
+    ASSERT_TRUE(QDir().mkpath(temp));
+    QFile::setPermissions(temp, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                    QFileDevice::WriteOther | QFileDevice::ExeOther);
+    form->Label3_Click();
+
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_FALSE(QFile::exists(temp + "vocareelhelp.html"));
+}
+
 TEST_F(Form1Test, TipsOnRequestDeleteTheMarkerAndShowTheTipsFromTheStart) {
     TipsMarker::write(folders.systemFolder());
     form->toolbarButton(7)->trigger();
