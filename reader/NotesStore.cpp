@@ -53,6 +53,9 @@ QString NotesStore::setUp(const StoreWriter &writeFresh, const QDateTime &now) c
         damaged = m_path + ".damaged-" + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
         if (!QFile::rename(m_path, damaged)) return {};
     }
-    writeFresh(m_path);
-    return damaged;
+    if (writeFresh(m_path)) return damaged;
+    // No fresh store could be written: the damaged one goes back, and nothing is said to have
+    // been replaced.
+    if (!damaged.isEmpty()) QFile::rename(damaged, m_path);
+    return {};
 }

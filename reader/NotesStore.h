@@ -23,7 +23,8 @@ public:
     // Makes sure a usable store is in place: a missing one is written by writeFresh, and one
     // that exists but cannot be opened is first moved aside as
     // "<store>.damaged-<yyyyMMdd-HHmmss>" (at time now), so that new notes are kept. Returns
-    // where the damaged store went, or an empty text when there was none.
+    // where the damaged store went, or an empty text when there was none or no fresh store
+    // could be written (the damaged one then stays where it was).
     using StoreWriter = std::function<bool(const QString &path)>;
     QString setUp(const StoreWriter &writeFresh, const QDateTime &now) const;
 

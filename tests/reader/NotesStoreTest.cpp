@@ -91,3 +91,15 @@ TEST_F(NotesStoreTest, SetUpMovesADamagedStoreAsideBeforeWritingAFreshOne) {
     EXPECT_EQ(readFile(movedTo), store);
     EXPECT_TRUE(this->store().save(Key1998Part5, "{\\rtf1 kept}"));
 }
+
+TEST_F(NotesStoreTest, SetUpKeepsADamagedStoreInPlaceWhenNoFreshOneCanBeWritten) {
+    QByteArray store = readFile(fixture.files.notesStorePath());
+    store[store.size() / 2] = char(store[store.size() / 2] ^ 0x01);
+    writeFile(fixture.files.notesStorePath(), store);
+
+    const QString movedTo = this->store().setUp([](const QString &) { return false; },
+                                                QDateTime(QDate(2024, 3, 5), QTime(14, 7, 2)));
+    EXPECT_EQ(movedTo, QString());
+    EXPECT_EQ(readFile(fixture.files.notesStorePath()), store);
+    EXPECT_FALSE(QFileInfo::exists(fixture.files.notesStorePath() + ".damaged-20240305-140702"));
+}
