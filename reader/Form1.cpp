@@ -81,14 +81,6 @@ template <typename Control> Control *named(Control *control, const char *name) {
     return control;
 }
 
-QPointF twips(QPointF pixels) {
-    return pixels * Twips::PerPixel;
-}
-
-QSizeF twips(QSize pixels) {
-    return QSizeF(pixels) * Twips::PerPixel;
-}
-
 QString vocadrillStatus(bool written, bool started, const QString &program) {
     if (!written) return QStringLiteral("无法写出 Vocadrill 程序：%1").arg(program);
     if (!started) return QStringLiteral("无法启动 Vocadrill 程序：%1").arg(program);
@@ -297,11 +289,8 @@ void Form1::showSelectedNode() {
     leavePanes();
     Picture1->hide();
     Picture2->show();
-    if (const auto paper = fetchSelectedPaper()) {
-        showRtf(R1, paper->yw);
-        showInLowerPane(paper->st);
-    }
-    selectFirstTab();
+    if (const auto paper = fetchSelectedPaper()) showRtf(R1, paper->yw);
+    selectFirstTab(); // the questions go to the lower pane with the first tab
 }
 
 void Form1::selectFirstTab() {
@@ -400,22 +389,25 @@ void Form1::showAction(const QString &text, bool passing) {
 // away from that spot hides Picture8 again, unless it heads into Picture8 for its button.
 void Form1::R1_MouseUp(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton) return;
-    m_wordPicking->articleMouseUp(*R1, twips(Picture2->pos()), twips(event->position()),
-                                  twips(frameGeometry().size()));
+    m_wordPicking->articleMouseUp(*R1, Twips::fromPixels(Picture2->pos()),
+                                  Twips::fromPixels(event->position()),
+                                  Twips::fromPixels(frameGeometry().size()));
 }
 
 void Form1::R2_MouseUp(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton) return;
-    m_wordPicking->lowerPaneMouseUp(*R2, twips(R2->pos()), twips(event->position()),
-                                    twips(frameGeometry().size()));
+    m_wordPicking->lowerPaneMouseUp(*R2, Twips::fromPixels(R2->pos()),
+                                    Twips::fromPixels(event->position()),
+                                    Twips::fromPixels(frameGeometry().size()));
 }
 
 void Form1::R1_MouseMove(QMouseEvent *event) {
-    m_wordPicking->mouseMove(twips(Picture2->pos()), twips(event->position()));
+    m_wordPicking->mouseMove(Twips::fromPixels(Picture2->pos()),
+                             Twips::fromPixels(event->position()));
 }
 
 void Form1::R2_MouseMove(QMouseEvent *event) {
-    m_wordPicking->mouseMove(twips(R2->pos()), twips(event->position()));
+    m_wordPicking->mouseMove(Twips::fromPixels(R2->pos()), Twips::fromPixels(event->position()));
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event) {
