@@ -9,6 +9,18 @@ double fromPixels(int pixels) {
     return pixels * PerPixel;
 }
 
+QPointF fromPixels(QPointF pixels) {
+    return pixels * PerPixel;
+}
+
+QSizeF fromPixels(QSize pixels) {
+    return QSizeF(pixels) * PerPixel;
+}
+
+QRectF fromPixels(const QRect &pixels) {
+    return {fromPixels(pixels.topLeft()), fromPixels(pixels.size())};
+}
+
 int toPixels(double twips) {
     return qRound(twips / PerPixel);
 }

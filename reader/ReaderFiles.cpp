@@ -40,10 +40,6 @@ QString ReaderFiles::vocadrillPath() const {
     return inDataFolder(QStringLiteral("Vocadrill"));
 }
 
-QString ReaderFiles::storeConnection(const QString &storePath) {
-    return PaperStores::connection(storePath);
-}
-
 ReaderFiles::Installation ReaderFiles::install() const {
     m_paths.createFolders();
     if (m_runningReaders.runsAlone()) removeStaleTemporaryFiles();

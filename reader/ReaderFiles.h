@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "platform/Resources.h"
+#include "reader/PaperStores.h"
 #include "reader/RunningReaders.h"
 
 #include <QString>
@@ -9,7 +10,7 @@
 
 // The reader's files in its data folder and the embedded resources they come from: the
 // dictionary, the exam store (present only while the reader runs), the notes store (written
-// once, then kept for good) and the Vocadrill program.
+// once and kept, replaced only when damaged) and the Vocadrill program.
 class ReaderFiles {
 public:
     // Writes embedded resource id to a file; false, leaving the file as it was, on failure.
@@ -29,9 +30,8 @@ public:
     QString vocadrillPath() const;
 
     // Both stores are opened with the same password.
-    static QString storeConnection(const QString &storePath);
-    QString examStoreConnection() const { return storeConnection(examStorePath()); }
-    QString notesStoreConnection() const { return storeConnection(notesStorePath()); }
+    QString examStoreConnection() const { return PaperStores::connection(examStorePath()); }
+    QString notesStoreConnection() const { return PaperStores::connection(notesStorePath()); }
 
     // What start-up has to tell the student.
     struct Installation {

@@ -13,11 +13,6 @@ namespace {
 // Stop the word still sounding, then speak.
 constexpr int SpeakFlags = 144;
 
-QRectF twips(const QRect &pixels) {
-    return {Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y()),
-            Twips::fromPixels(pixels.width()), Twips::fromPixels(pixels.height())};
-}
-
 } // namespace
 
 WordPicking::WordPicking(QString dictionaryPath, Speaker &speaker, WordPopup &popup)
@@ -46,7 +41,8 @@ void WordPicking::lookUpAt(const QTextEdit &pane, QPointF popupPosition, QPointF
 void WordPicking::mouseMove(QPointF origin, QPointF mouse) {
     if (PopupPlacement::keepsPopup(m_lastLookupX, mouse.x())) return;
     if (m_popup.isVisible() &&
-        PopupPlacement::onWayToPopup(m_lookupSpot, twips(m_popup.geometry()), origin + mouse))
+        PopupPlacement::onWayToPopup(m_lookupSpot, Twips::fromPixels(m_popup.geometry()),
+                                     origin + mouse))
         return;
     m_popup.hide();
     m_lastLookupX = 0;

@@ -22,7 +22,7 @@ QString rtfOf(const QString &plainText) {
 }
 
 void createStore(Database &db, const QString &path, const QString &columns) {
-    ASSERT_TRUE(db.create(ReaderFiles::storeConnection(path)));
+    ASSERT_TRUE(db.create(PaperStores::connection(path)));
     ASSERT_TRUE(db.exec("create table dat (mc TEXT, " + columns + ")"));
 }
 

@@ -6,7 +6,7 @@
 #include "reader/NoteFormat.h"
 #include "reader/NotesStore.h"
 #include "reader/PaperCatalog.h"
-#include "reader/ReaderFiles.h"
+#include "reader/PaperStores.h"
 
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -32,13 +32,13 @@ TEST(StoreWriter, ExamStoreHoldsEachPartAsRichTextTheReaderCanShow) {
         {"2010年试题Part4", "2010/Part4", {"Write a letter.", "st", "da", "zw"}, false}};
     ASSERT_TRUE(StoreWriter::writeExamStore(path, parts));
 
-    const ExamStore store(ReaderFiles::storeConnection(path));
+    const ExamStore store(PaperStores::connection(path));
     const auto paper = store.fetch("1995年试题Part1");
     ASSERT_TRUE(paper);
     QTextDocument article;
     Rtf::read(paper->yw.toUtf8(), article);
     EXPECT_EQ(article.toPlainText(), "Text 1\nCities stay   1   warm."); // a widened blank
-    EXPECT_GT(article.firstBlock().blockFormat().bottomMargin(), 0); // prose paragraphs breathe
+    EXPECT_GT(article.firstBlock().blockFormat().bottomMargin(), 0);     // prose paragraphs breathe
     EXPECT_TRUE(firstRunFormat(article).font().bold());
     EXPECT_EQ(firstRunFormat(article).fontFamilies().toStringList().value(0), Fonts::Arial);
     EXPECT_EQ(firstRunFormat(article).fontPointSize(), 11);
@@ -59,7 +59,7 @@ TEST(StoreWriter, NotesStoreHoldsTheHintForEveryPart) {
     const QString path = dir.filePath("note.dll");
     ASSERT_TRUE(StoreWriter::writeNotesStore(path, PaperCatalog::allKeys()));
 
-    const NotesStore store(ReaderFiles::storeConnection(path));
+    const NotesStore store(PaperStores::connection(path));
     for (const QString &key : PaperCatalog::allKeys())
         ASSERT_TRUE(store.load(key)) << key.toStdString();
     QTextDocument note;
