@@ -4,8 +4,8 @@
 // only marked words, and closing must leave a file with a word list's header at rest and any
 // other file as it was.
 #include "fuzz/FuzzSupport.h"
+#include "platform/WordLibrary.h"
 #include "platform/WordListFile.h"
-#include "vocab/library/WordLibrary.h"
 #include "vocab/library/WordListSession.h"
 
 #include <QDir>

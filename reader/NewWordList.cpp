@@ -3,6 +3,7 @@
 #include "platform/ConnectionString.h"
 #include "platform/Database.h"
 #include "platform/Paths.h"
+#include "platform/WordLibrary.h"
 #include "reader/dictionary/DefinitionSenses.h"
 
 #include <QDir>
@@ -23,9 +24,8 @@ NewWordList::Result notWritten(const QString &problem, const QString &path) {
 } // namespace
 
 NewWordList::NewWordList(const QString &dataFolder)
-    : m_collectionFolder(
-          Paths::join(Paths::join(dataFolder, QStringLiteral("word")), CollectionName)),
-      m_path(Paths::join(m_collectionFolder, ListName + QStringLiteral(".wrd"))) {}
+    : m_collectionFolder(Paths::join(WordLibrary::wordFolder(dataFolder), CollectionName)),
+      m_path(WordLibrary::listPath(dataFolder, CollectionName, ListName)) {}
 
 WordListFile::WordRow NewWordList::rowFor(const DictionaryEntry &entry, int number) {
     return {number, entry.headword, entry.transcription,

@@ -2,9 +2,9 @@
 
 #include "platform/ConnectionString.h"
 #include "platform/Database.h"
+#include "platform/WordLibrary.h"
 #include "support/GatedProcesses.h"
 #include "support/TestFiles.h"
-#include "vocab/library/WordLibrary.h"
 #include "vocab/library/WordListSession.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/Paths.h"
+#include "platform/WordLibrary.h"
 #include "platform/WordListFile.h"
-#include "vocab/library/WordLibrary.h"
 #include "vocab/library/WordRecord.h"
 
 #include <QDir>

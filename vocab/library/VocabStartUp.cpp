@@ -3,8 +3,8 @@
 #include "platform/Paths.h"
 #include "platform/Resources.h"
 #include "platform/Speaker.h"
+#include "platform/WordLibrary.h"
 #include "vocab/library/TipsMarker.h"
-#include "vocab/library/WordLibrary.h"
 
 #include <QDir>
 

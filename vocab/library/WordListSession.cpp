@@ -1,8 +1,8 @@
 #include "vocab/library/WordListSession.h"
 
 #include "platform/ConnectionString.h"
+#include "platform/WordLibrary.h"
 #include "vocab/library/NumberText.h"
-#include "vocab/library/WordLibrary.h"
 
 WordListSession::WordListSession(QString programFolder)
     : m_programFolder(std::move(programFolder)) {}

@@ -1,4 +1,4 @@
-#include "vocab/library/WordLibrary.h"
+#include "platform/WordLibrary.h"
 
 #include "platform/Paths.h"
 

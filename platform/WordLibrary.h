@@ -4,9 +4,10 @@
 #include <QStringList>
 #include <vector>
 
-// The word library under the program folder: "word" holds one folder per collection, and each
-// collection folder holds its lists as ".wrd" files. Files directly in "word" and deeper
-// folders are not part of the library.
+// The word library under a folder (Vocadrill's program folder, or the data folder where the
+// reader collects new words): "word" holds one folder per collection, and each collection
+// folder holds its lists as ".wrd" files. Files directly in "word" and deeper folders are not
+// part of the library.
 namespace WordLibrary {
 
 struct Collection {
